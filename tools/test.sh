@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything twice (plain, then with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test in both builds. Exits non-zero on any failure.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+tools/install-deps.sh test
+
+jobs=$(nproc)
+run_suite() {  # build dir, extra cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DTROVEN_WERROR=ON "$@"
+    cmake --build "$dir" -j"$jobs"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" ${TROVEN_CTEST_ARGS:-}
+}
+
+echo "== plain build"
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
+UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
+    run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTROVEN_SANITIZE=ON -DTROVEN_BUILD_BENCH=OFF
