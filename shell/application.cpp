@@ -1,0 +1,42 @@
+#include "application.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "fonts.h"
+#include "main_window.h"
+#include "previous_instance.h"
+#include "qt_translations.h"
+#include "random_source.h"
+#include "splash_window.h"
+
+namespace troven {
+
+int runProgram(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("troven"));
+    // The program ends when the main window closes or through the menu, never because the splash
+    // went before the main window came.
+    QApplication::setQuitOnLastWindowClosed(false);
+    fonts::installSubstitutes();
+    installJapaneseQtTranslations(app);
+
+    PreviousInstance previousInstance;
+    ClockSeededRandom random;
+    std::unique_ptr<Form1> form1;
+
+    auto* form3 = new Form3([&] {
+        form1 = std::make_unique<Form1>(previousInstance, random);
+        QObject::connect(form1.get(), &Form1::programEnded, [] { QCoreApplication::exit(0); });
+        if (!form1->Form_Load()) {
+            QCoreApplication::exit(1);
+            return;
+        }
+        form1->show();
+    });
+    form3->Form_Load();
+    form3->show();
+    return QApplication::exec();
+}
+
+}  // namespace troven

@@ -1,0 +1,188 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "centring.h"
+#include "control_label.h"
+#include "fonts.h"
+#include "picture_box_widget.h"
+#include "previous_instance.h"
+#include "program_identity.h"
+#include "qt_colours.h"
+#include "tracker_panel.h"
+
+namespace troven {
+
+namespace {
+
+const QColor kTableGreen(0, 128, 0);
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
+    : previousInstance_(previousInstance), game_(random, *this), pictures_(devicePixelRatioF()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("THE  TROVEN"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    buildMenu();
+    auto* table = new QWidget(this);
+    table->setObjectName(QStringLiteral("table"));
+    table->setFixedSize(kClientSize);
+    table->setAutoFillBackground(true);
+    QPalette green = table->palette();
+    green.setColor(QPalette::Window, kTableGreen);
+    table->setPalette(green);
+    setCentralWidget(table);
+    buildTable(table);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();  // the final size, before the window is centred on it
+
+    MMControl1 = new MMControl(this);
+    MMControl1->setObjectName(QStringLiteral("MMControl1"));
+    MMControl2 = new MMControl(this);
+    MMControl2->setObjectName(QStringLiteral("MMControl2"));
+    mirror();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenu() {
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    const auto item = [&](const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = mnuGame->addAction(caption, this, handler);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    item("mnuGameNew", QStringLiteral("ニューゲーム(&N)"), &Form1::mnuGameNew_Click);
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameStep1"));
+    item("mnuGameRanking", QStringLiteral("ランキング(&R)"), &Form1::mnuGameRanking_Click);
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameStep2"));
+    item("mnuGameExit", QStringLiteral("終了(&E)"), &Form1::mnuGameExit_Click);
+}
+
+void Form1::buildTable(QWidget* table) {
+    const char* pGothic = fonts::kPGothic;
+    Picture5 = new TrackerPanel(table);
+
+    auto* Picture7 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::black, table);
+    Picture7->setObjectName(QStringLiteral("Picture7"));
+    Picture7->setGeometry(48, 144, 73, 57);
+    Label6 = makeLabel(Picture7, QRect(Picture7->interior().topLeft(), QSize(65, 49)),
+                       fonts::face(pGothic, 36, {.bold = true}));
+    Label6->setObjectName(QStringLiteral("Label6"));
+    setLabelColours(Label6, Qt::white, Qt::black);
+
+    Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, kTableGreen, table);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->move(176, 136);
+
+    const QFont markFont = fonts::face(pGothic, 9);
+    for (int k = 0; k < kHandSize; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        Picture2[i] = new PictureBoxWidget(PictureBoxWidget::Border::Flat,
+                                           toQColor(colour::kWindowBackground), table);
+        Picture2[i]->setObjectName(QStringLiteral("Picture2(%1)").arg(k));
+        Picture2[i]->setIndex(k);
+        Picture2[i]->move(16 + 80 * k, 224);
+        connect(Picture2[i], &PictureBoxWidget::clicked, this, &Form1::Picture2_Click);
+
+        Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
+        Label5[i]->setObjectName(QStringLiteral("Label5(%1)").arg(k));
+        setLabelColours(Label5[i], QColor(255, 255, 0), kTableGreen);
+    }
+
+    Label7 = makeLabel(table, QRect(56, 336, 297, 33),
+                       fonts::face(pGothic, 20.25, {.bold = true, .italic = true}));
+    Label7->setObjectName(QStringLiteral("Label7"));
+    setLabelColours(Label7, QColor(255, 128, 0), kTableGreen);
+}
+
+bool Form1::Form_Load() {
+    if (previousInstance_.isRunning()) {
+        QMessageBox::warning(nullptr, kProgramTitle, QStringLiteral("すでに起動されています."));
+        return false;
+    }
+    centreOnScreen(this);
+    game_.showCardBacks();
+    for (MMControl* device : {MMControl1, MMControl2}) {
+        device->setDeviceType(QStringLiteral("WaveAudio"));
+        device->setFileName(device == MMControl1 ? QStringLiteral("card.wav")
+                                                 : QStringLiteral("wa.wav"));
+        device->setCommand(QStringLiteral("Open"));
+    }
+    mirror();
+    return true;
+}
+
+void Form1::mnuGameNew_Click() {
+    game_.mnuGameNew_Click();
+    mirror();
+}
+
+void Form1::mnuGameRanking_Click() {}
+
+void Form1::Picture2_Click(int index) {
+    if (game_.Picture2_Click(index)) mirror();
+}
+
+void Form1::playCardSound() {
+    MMControl1->setCommand(QStringLiteral("Prev"));
+    MMControl1->setCommand(QStringLiteral("Play"));
+}
+
+void Form1::gameEnded(int) {
+    mirror();  // the finished table shows while the result is judged
+}
+
+void Form1::mnuGameExit_Click() {
+    closeSoundDevices();
+    emit programEnded();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!isEnabled()) {
+        // The ranking window is loaded: it must close (and save) first.
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+    emit programEnded();
+}
+
+void Form1::Form_Unload() { closeSoundDevices(); }
+
+void Form1::closeSoundDevices() {
+    MMControl1->setCommand(QStringLiteral("Close"));
+    MMControl2->setCommand(QStringLiteral("Close"));
+}
+
+void Form1::mirror() {
+    const TableControls& c = game_.controls();
+    const auto show = [this](PictureBoxWidget* box, const PictureBox& model) {
+        box->setPicture(pictures_.of(model.picture));
+        box->resize(model.width, model.height);
+        box->setEnabled(model.enabled);
+        box->setVisible(model.visible);
+    };
+    for (std::size_t k = 0; k < kHandSize; ++k) {
+        show(Picture2[k], c.Picture2[k]);
+        Label5[k]->setText(toQString(c.Label5[k]));
+    }
+    show(Picture3, c.Picture3);
+    Label6->setText(QString::fromStdString(c.Label6));
+    Label7->setText(toQString(c.Label7));
+    Picture5->mirror(c.tracker);
+}
+
+}  // namespace troven

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "card_pictures.h"
+#include "game.h"
+#include "mm_control.h"
+
+class QAction;
+class QLabel;
+
+namespace troven {
+
+class PictureBoxWidget;
+class PreviousInstance;
+class TrackerPanel;
+
+// The main window: the card table. Its handlers change the game and then show what it holds.
+class Form1 : public QMainWindow, private GameEvents {
+    Q_OBJECT
+
+  public:
+    static constexpr QSize kClientSize{410, 385};
+
+    Form1(PreviousInstance& previousInstance, RandomSource& random);
+    ~Form1() override;
+
+    // Prepares the window before it is first shown. Returns false when another copy of the program
+    // is running: the player has been told, and the program is to end at once.
+    bool Form_Load();
+
+    void mnuGameNew_Click();
+    void mnuGameRanking_Click();
+    void mnuGameExit_Click();
+    void Picture2_Click(int index);
+
+    const Game& game() const { return game_; }
+
+  signals:
+    // The program is to end now: through the menu, or with the main window closed.
+    void programEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Unload();
+    void closeSoundDevices();
+    void mirror();
+    void playCardSound() override;
+    void gameEnded(int count) override;
+
+    void buildMenu();
+    void buildTable(QWidget* table);
+
+    PreviousInstance& previousInstance_;
+    Game game_;
+    CardPictures pictures_;
+
+    // The controls, named as the window has always named them (also their object names).
+    TrackerPanel* Picture5 = nullptr;
+    QLabel* Label6 = nullptr;
+    PictureBoxWidget* Picture3 = nullptr;
+    std::array<PictureBoxWidget*, kHandSize> Picture2{};
+    std::array<QLabel*, kHandSize> Label5{};
+    QLabel* Label7 = nullptr;
+    MMControl* MMControl1 = nullptr;
+    MMControl* MMControl2 = nullptr;
+};
+
+}  // namespace troven

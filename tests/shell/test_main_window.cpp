@@ -1,0 +1,324 @@
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "decks.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "mm_control.h"
+#include "modal_driver.h"
+#include "picture_box_widget.h"
+#include "picture_loader.h"
+#include "previous_instance.h"
+#include "scripted_random.h"
+#include "tracker_panel.h"
+
+using namespace troven;
+
+namespace {
+
+// Everything a test of the main window needs, with its own lock and a known deal.
+struct Table {
+    explicit Table(const std::array<Card, kDeckSize>& deck = testing::winningDeck())
+        : random(testing::dealing(deck)), previous(dir.filePath(QStringLiteral("lock"))) {
+        form = std::make_unique<Form1>(previous, random);
+        for (const char* name : {"MMControl1", "MMControl2"}) {
+            auto* device = form->findChild<MMControl*>(QString::fromLatin1(name));
+            QObject::connect(device, &MMControl::commandIssued, [this, name](const QString& c) {
+                commands.append(QString::fromLatin1(name) + QLatin1Char(' ') + c);
+                deckPosAtCommand.append(form->game().state().DeckPos);
+            });
+        }
+    }
+    template <typename T>
+    T* child(const QString& name) const {
+        T* found = form->findChild<T*>(name);
+        if (!found) qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    PictureBoxWidget* slot(int k) const {
+        return child<PictureBoxWidget>(QStringLiteral("Picture2(%1)").arg(k));
+    }
+    QLabel* label(const QString& name) const { return child<QLabel>(name); }
+    QWidget* table() const { return child<QWidget>(QStringLiteral("table")); }
+    QRect placeOf(QWidget* w) const { return QRect(w->mapTo(table(), QPoint(0, 0)), w->size()); }
+    qsizetype count(const QString& command) const { return commands.count(command); }
+
+    QTemporaryDir dir;
+    testing::ScriptedRandom random;
+    PreviousInstance previous;
+    std::unique_ptr<Form1> form;
+    QStringList commands;
+    QList<int> deckPosAtCommand;
+};
+
+QImage imageOf(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
+QImage resourceImage(const QString& path) { return imageOf(QPixmap(path)); }
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { fonts::installSubstitutes(); }
+
+    void theWindowIsAFixedTableOfTheLaidOutSize() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        QCOMPARE(t.table()->size(), QSize(410, 385));
+        QCOMPARE(t.table()->y(), t.form->menuBar()->height());
+        QCOMPARE(t.form->minimumSize(), t.form->maximumSize());
+        const Qt::WindowFlags flags = t.form->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QCOMPARE(t.form->windowTitle(), QStringLiteral("THE  TROVEN"));
+        QCOMPARE(t.table()->palette().color(QPalette::Window), QColor(0, 128, 0));
+    }
+
+    void everyControlStandsAtItsPlaceWithItsLook_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("tracker") << "Picture5" << QRect(16, 16, 369, 105);
+        QTest::newRow("count frame") << "Picture7" << QRect(48, 144, 73, 57);
+        QTest::newRow("count") << "Label6" << QRect(50, 146, 65, 49);
+        QTest::newRow("message") << "Label7" << QRect(56, 336, 297, 33);
+        for (int k = 0; k < 5; ++k) {
+            QTest::addRow("slot %d", k)
+                << QStringLiteral("Picture2(%1)").arg(k) << QRect(16 + 80 * k, 224, 50, 70);
+            QTest::addRow("mark %d", k)
+                << QStringLiteral("Label5(%1)").arg(k) << QRect(8 + 80 * k, 304, 73, 17);
+        }
+        // Inside the tracker's 2-pixel sunken border.
+        QTest::newRow("A of spades") << "Label1(0)" << QRect(16 + 2 + 24, 16 + 2, 25, 25);
+        QTest::newRow("K of diamonds")
+            << "Label4(12)" << QRect(16 + 2 + 24 + 288, 16 + 2 + 72, 25, 25);
+        QTest::newRow("right heart") << "Image2(1)" << QRect(16 + 2 + 336, 16 + 2 + 24, 24, 24);
+    }
+    void everyControlStandsAtItsPlaceWithItsLook() {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        QCOMPARE(t.placeOf(t.child<QWidget>(name)), place);
+    }
+
+    void labelsUseTheLaidOutColoursAndAJapaneseFace_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("count") << "Label6" << QColor(Qt::white) << QColor(Qt::black) << 36.0 << true
+                               << false;
+        QTest::newRow("mark") << "Label5(2)" << QColor(255, 255, 0) << QColor(0, 128, 0) << 9.0
+                              << false << false;
+        QTest::newRow("message") << "Label7" << QColor(255, 128, 0) << QColor(0, 128, 0) << 20.25
+                                 << true << true;
+        QTest::newRow("spade") << "Label1(3)" << QColor(Qt::black) << QColor(Qt::white) << 18.0
+                               << true << false;
+        QTest::newRow("heart") << "Label2(3)" << QColor(255, 0, 0) << QColor(Qt::white) << 18.0
+                               << true << false;
+    }
+    void labelsUseTheLaidOutColoursAndAJapaneseFace() {
+        QFETCH(QString, name);
+        QFETCH(QColor, fore);
+        QFETCH(QColor, back);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        Table t;
+        QLabel* l = t.label(name);
+        QCOMPARE(l->palette().color(QPalette::WindowText), fore);
+        QCOMPARE(l->palette().color(QPalette::Window), back);
+        QCOMPARE(l->palette().color(QPalette::Disabled, QPalette::WindowText), fore);
+        QVERIFY(l->autoFillBackground());
+        QCOMPARE(l->alignment(), Qt::AlignCenter);
+        const QFontInfo font(l->font());
+        QCOMPARE(font.family(), QStringLiteral("IPAPGothic"));
+        QCOMPARE(l->font().pointSizeF(), points);
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(font.italic(), italic);
+    }
+
+    void theMenuHoldsItsFiveEntriesInOrder() {
+        Table t;
+        const QList<QAction*> bar = t.form->menuBar()->actions();
+        QCOMPARE(bar.size(), 1);
+        QCOMPARE(bar[0]->text(), QStringLiteral("ゲーム(&G)"));
+        QStringList entries;
+        for (QAction* a : bar[0]->menu()->actions()) {
+            entries << (a->isSeparator() ? QStringLiteral("-") : a->text());
+            QVERIFY(a->isVisible() && a->isEnabled() && !a->isCheckable() &&
+                    a->shortcut().isEmpty());
+        }
+        QCOMPARE(entries,
+                 (QStringList{"ニューゲーム(&N)", "-", "ランキング(&R)", "-", "終了(&E)"}));
+    }
+
+    void loadingShowsCardBacksHidesThePileAndOpensBothDevices() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        const QImage back = resourceImage(QStringLiteral(":/cards/back.png"));
+        for (int k = 0; k < 5; ++k) {
+            QCOMPARE(imageOf(t.slot(k)->picture()), back);
+            QVERIFY(t.slot(k)->isVisible());
+        }
+        QVERIFY(!t.child<QWidget>(QStringLiteral("Picture3"))->isVisible());
+        QCOMPARE(t.commands, (QStringList{"MMControl1 Open", "MMControl2 Open"}));
+        QCOMPARE(t.child<MMControl>(QStringLiteral("MMControl1"))->fileName(),
+                 QStringLiteral("card.wav"));
+        QCOMPARE(t.child<MMControl>(QStringLiteral("MMControl2"))->fileName(),
+                 QStringLiteral("wa.wav"));
+        const QRect screen = t.form->screen()->geometry();
+        qDebug() << t.form->geometry() << t.form->frameGeometry() << screen << t.form->size();
+        const QPoint offCentre = t.form->frameGeometry().center() - screen.center();
+        QVERIFY2(offCentre.manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    }
+
+    void aClickPlaysTheCardAndTheWindowShowsTheGame() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        t.form->mnuGameNew_Click();
+        const Card played = t.form->game().state().Hand[0];
+        t.commands.clear();
+        t.deckPosAtCommand.clear();
+
+        QTest::mouseClick(t.slot(0), Qt::LeftButton);
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+        // The card sound comes first, before the game has changed.
+        QCOMPARE(t.commands, (QStringList{"MMControl1 Prev", "MMControl1 Play"}));
+        QCOMPARE(t.deckPosAtCommand, (QList<int>{5, 5}));
+
+        QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("1"));
+        QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("Select a Card"));
+        auto* pile = t.child<PictureBoxWidget>(QStringLiteral("Picture3"));
+        QVERIFY(pile->isVisible());
+        QCOMPARE(pile->size(), QSize(50, 70));
+        QCOMPARE(imageOf(pile->picture()), resourceImage(assets::cardFacePath(played)));
+        const Card drawn = t.form->game().state().Hand[0];
+        QCOMPARE(imageOf(t.slot(0)->picture()), resourceImage(assets::cardFacePath(drawn)));
+        // The played ace of spades is blank, its row and column pink, the card drawn blue.
+        QCOMPARE(t.label(QStringLiteral("Label1(0)"))->text(), QString());
+        QCOMPARE(t.label(QStringLiteral("Label1(5)"))->palette().color(QPalette::Window),
+                 QColor(255, 192, 255));
+        QCOMPARE(t.label(QStringLiteral("Label3(0)"))->palette().color(QPalette::Window),
+                 QColor(255, 192, 255));
+        QCOMPARE(t.label(QStringLiteral("Label3(1)"))->palette().color(QPalette::Window),
+                 QColor(Qt::white));
+        QCOMPARE(t.label(QStringLiteral("Label1(1)"))->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 255));
+    }
+
+    void disabledAndHiddenSlotsIgnoreClicks() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        QTest::mouseClick(t.slot(1), Qt::LeftButton);  // before any deal
+        QVERIFY(t.commands.count() == 2);              // the two Opens only
+        t.form->mnuGameNew_Click();
+        QTest::mouseClick(t.slot(0), Qt::LeftButton);  // A of spades; the diamonds do not match
+        QVERIFY(!t.slot(1)->isEnabled());
+        QCOMPARE(t.label(QStringLiteral("Label5(1)"))->text(), QString());
+        const int deckPos = t.form->game().state().DeckPos;
+        QTest::mouseClick(t.slot(1), Qt::LeftButton);
+        QCOMPARE(t.form->game().state().DeckPos, deckPos);
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
+    }
+
+    void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        t.form->mnuGameNew_Click();
+        for (int n = 0; n < 48; ++n) QTest::mouseClick(t.slot(0), Qt::LeftButton);
+        for (int k = 1; k < 5; ++k) QTest::mouseClick(t.slot(k), Qt::LeftButton);
+        QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("CONGRATULATION ! "));
+        QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("47"));
+        for (int k = 0; k < 5; ++k) QVERIFY(!t.slot(k)->isVisible());
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 52);
+
+        t.form->mnuGameNew_Click();
+        for (int k = 0; k < 5; ++k) {
+            QVERIFY(t.slot(k)->isVisible() && t.slot(k)->isEnabled());
+            QCOMPARE(t.label(QStringLiteral("Label5(%1)").arg(k))->text(),
+                     QStringLiteral("SELECTABLE"));
+        }
+        QVERIFY(!t.child<QWidget>(QStringLiteral("Picture3"))->isVisible());
+        QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("0"));
+        QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("GOOD LUCK!"));
+        QCOMPARE(t.label(QStringLiteral("Label2(4)"))->text(), QStringLiteral("5"));
+    }
+
+    void exitClosesEachDeviceOnceAndEndsWithoutUnloading() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        QSignalSpy ended(t.form.get(), &Form1::programEnded);
+        t.form->mnuGameExit_Click();
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
+        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
+        QCOMPARE(t.commands.last(), QStringLiteral("MMControl2 Close"));
+        t.form.reset();  // the program's end: nothing more is sent
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
+    }
+
+    void theCloseBoxClosesEachDeviceOnce() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        QSignalSpy ended(t.form.get(), &Form1::programEnded);
+        QVERIFY(t.form->close());
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
+        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
+    }
+
+    void aDisabledWindowCannotBeClosed() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        t.form->setEnabled(false);
+        QVERIFY(!t.form->close());
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 0);
+    }
+
+    void aSecondCopyIsRefusedWithAWarningAndOpensNoDevice() {
+        Table t;
+        PreviousInstance first(t.dir.filePath(QStringLiteral("lock")));
+        QVERIFY(!first.isRunning());
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        testing::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            box->accept();
+        });
+        QVERIFY(!t.form->Form_Load());
+        QCOMPARE(text, QStringLiteral("すでに起動されています."));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, QMessageBox::Ok);
+        QVERIFY(t.commands.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,75 @@
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include "fonts.h"
+#include "picture_box_widget.h"
+#include "splash_window.h"
+
+using troven::Form3;
+
+class TestSplashWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { troven::fonts::installSubstitutes(); }
+
+    void isABorderlessCardFramedOnItsOutermostPixels() {
+        auto* form = new Form3([] {});
+        form->Form_Load();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QCOMPARE(form->size(), QSize(145, 89));
+        QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Form3"));
+
+        const QImage image = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb frame = qRgb(0, 0, 0);
+        for (int x = 0; x < 145; ++x) {
+            QCOMPARE(image.pixel(x, 0), frame);
+            QCOMPARE(image.pixel(x, 88), frame);
+        }
+        for (int y = 0; y < 89; ++y) {
+            QCOMPARE(image.pixel(0, y), frame);
+            QCOMPARE(image.pixel(144, y), frame);
+        }
+        QCOMPARE(image.pixel(1, 1), qRgb(255, 192, 128));
+        QCOMPARE(image.pixel(143, 87), qRgb(255, 192, 128));
+        delete form;
+    }
+
+    void showsTheTitleAndTheEmblemInPlace() {
+        Form3 form([] {});
+        auto* title = form.findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(title);
+        QCOMPARE(title->geometry(), QRect(16, 16, 113, 17));
+        QCOMPARE(title->text(), QStringLiteral("THE TROVEN"));
+        QCOMPARE(QFontInfo(title->font()).family(), QStringLiteral("IPAMincho"));
+        QCOMPARE(title->font().pointSizeF(), 14.25);
+        QVERIFY(title->font().bold());
+        auto* emblem = form.findChild<troven::PictureBoxWidget*>(QStringLiteral("Picture1"));
+        QVERIFY(emblem);
+        QCOMPARE(emblem->geometry(), QRect(56, 48, 29, 29));
+        QCOMPARE(emblem->picture().size(), QSize(25, 25));
+    }
+
+    void handsOverToTheMainWindowAfterFifteenHundredMilliseconds() {
+        QElapsedTimer clock;
+        qint64 handedOverAt = -1;
+        clock.start();
+        QPointer<Form3> form = new Form3([&] { handedOverAt = clock.elapsed(); });
+        form->Form_Load();
+        form->show();
+        QTest::qWait(1300);
+        QCOMPARE(handedOverAt, -1);
+        QTRY_VERIFY_WITH_TIMEOUT(handedOverAt >= 0, 3000);
+        QVERIFY2(handedOverAt >= 1500 && handedOverAt < 1800,
+                 qPrintable(QString::number(handedOverAt)));
+        QTRY_VERIFY(form.isNull());  // the splash is gone for good
+    }
+};
+
+QTEST_MAIN(TestSplashWindow)
+#include "test_splash_window.moc"
