@@ -9,10 +9,13 @@
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
+#include "game_result.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "program_identity.h"
 #include "qt_colours.h"
+#include "ranking_window.h"
+#include "score_file.h"
 #include "tracker_panel.h"
 
 namespace troven {
@@ -28,7 +31,10 @@ QString toQString(std::string_view text) {
 }  // namespace
 
 Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
-    : previousInstance_(previousInstance), game_(random, *this), pictures_(devicePixelRatioF()) {
+    : previousInstance_(previousInstance),
+      game_(random, *this),
+      pictures_(devicePixelRatioF()),
+      ranking_(module1_, *this, kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("THE  TROVEN"));
     setWindowIcon(programIcon());
@@ -129,7 +135,20 @@ void Form1::mnuGameNew_Click() {
     mirror();
 }
 
-void Form1::mnuGameRanking_Click() {}
+void Form1::mnuGameRanking_Click() {
+    module1_.NewScore = 0;
+    showForm2();
+}
+
+// Shows the ranking window, without an owner and without making it modal; its load (and with it
+// the name entry) runs before it appears.
+void Form1::showForm2() {
+    auto* form2 = new Form2(ranking_);
+    form2->Form_Load();
+    form2->show();
+}
+
+void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
 
 void Form1::Picture2_Click(int index) {
     if (game_.Picture2_Click(index)) mirror();
@@ -140,8 +159,13 @@ void Form1::playCardSound() {
     MMControl1->setCommand(QStringLiteral("Play"));
 }
 
-void Form1::gameEnded(int) {
+void Form1::gameEnded(int count) {
     mirror();  // the finished table shows while the result is judged
+    if (judgeGameResult(module1_, count, kScoreFileName)) {
+        MMControl2->setCommand(QStringLiteral("Prev"));
+        MMControl2->setCommand(QStringLiteral("Play"));
+        showForm2();
+    }
 }
 
 void Form1::mnuGameExit_Click() {

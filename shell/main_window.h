@@ -6,6 +6,9 @@
 #include "card_pictures.h"
 #include "game.h"
 #include "mm_control.h"
+#include "module1.h"
+#include "ranking_dialogs.h"
+#include "ranking_window_model.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +20,7 @@ class PreviousInstance;
 class TrackerPanel;
 
 // The main window: the card table. Its handlers change the game and then show what it holds.
-class Form1 : public QMainWindow, private GameEvents {
+class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     Q_OBJECT
 
   public:
@@ -50,6 +53,8 @@ class Form1 : public QMainWindow, private GameEvents {
     void mirror();
     void playCardSound() override;
     void gameEnded(int count) override;
+    void setMainWindowEnabled(bool enabled) override;
+    void showForm2();
 
     void buildMenu();
     void buildTable(QWidget* table);
@@ -57,6 +62,8 @@ class Form1 : public QMainWindow, private GameEvents {
     PreviousInstance& previousInstance_;
     Game game_;
     CardPictures pictures_;
+    Module1 module1_;
+    RankingWindowModel ranking_;
 
     // The controls, named as the window has always named them (also their object names).
     TrackerPanel* Picture5 = nullptr;

@@ -1,0 +1,60 @@
+#include "ranking_window_model.h"
+
+#include <utility>
+
+#include "name_entry.h"
+#include "ranking_texts.h"
+#include "score_caption.h"
+#include "score_file.h"
+
+namespace troven {
+
+RankingWindowModel::RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path)
+    : module_(module), mainWindow_(mainWindow), path_(std::move(path)) {}
+
+void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
+    mainWindow_.setMainWindowEnabled(false);
+    table_ = loadTable(module_, path_);
+    for (int rank = 0; rank < kPlaces; ++rank) {
+        const auto i = static_cast<std::size_t>(rank);
+        ranking_[i] = RankEntry{table_.Label1[i], table_.score(rank)};
+    }
+    ++openCount_;
+
+    const std::uint8_t position = entryPosition(ranking_, module_.NewScore);
+    if (position == kNotEntered) return;
+    insertEntry(ranking_, position, module_.NewScore);
+    ShowRanking();
+    ranking_[position].Name = askName(dialogs);
+    ShowRanking();
+}
+
+void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
+    if (dialogs.askYesNo(text::kClearQuestion.toString())) table_ = DisplayedTable::defaults();
+}
+
+SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
+    SaveResult saved = saveTable(module_, table_, path_);
+    if (!saved.ok()) dialogs.showWarning(saveFailureMessage(path_, saved));
+    mainWindow_.setMainWindowEnabled(true);
+    return saved;
+}
+
+void RankingWindowModel::ShowRanking() {
+    for (std::size_t i = 0; i < kPlaces; ++i) {
+        table_.Label1[i] = ranking_[i].Name;
+        table_.Label2[i] = captionWithSign(ranking_[i].Score);
+    }
+}
+
+// There is no way out but an accepted name; the same default is offered every time.
+QByteArray RankingWindowModel::askName(RankingDialogs& dialogs) const {
+    const QString offered = defaultPlayerName(openCount_);
+    for (;;) {
+        const QString answer =
+            dialogs.inputBox(text::kNamePrompt.toString(), text::kNameTitle.toString(), offered);
+        if (auto name = acceptedName(answer)) return std::move(*name);
+    }
+}
+
+}  // namespace troven

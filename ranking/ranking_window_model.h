@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "displayed_table.h"
+#include "module1.h"
+#include "rank_entry.h"
+#include "ranking_dialogs.h"
+#include "save_result.h"
+
+namespace troven {
+
+// The ranking window (Form2) without widgets. It lives for the whole run, since Ranking and
+// OpenCount outlive each opening; the widget is created at each opening, calls the three
+// handlers with itself as the dialogs and mirrors table() to its labels after each of them.
+class RankingWindowModel {
+  public:
+    // `path` is the score file: kScoreFileName in the program.
+    RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path);
+
+    // Opening (from the menu with NewScore 0, or for a qualifying result): disables the main
+    // window, loads the table, rebuilds Ranking, counts the load in OpenCount and, when NewScore
+    // beats the tenth score, inserts it and asks for a name until one is accepted.
+    void Form_Load(RankingDialogs& dialogs);
+
+    // The Clear button: after a Yes, the captions show the default table (Ranking stays as it
+    // is; the file gets the default table when the window closes).
+    void Command1_Click(RankingDialogs& dialogs);
+
+    // Closing: saves the captions, warns through `dialogs` if that failed, and enables the main
+    // window again in any case. Never cancelled.
+    SaveResult Form_Unload(RankingDialogs& dialogs);
+
+    const DisplayedTable& table() const { return table_; }
+    const RankingTable& Ranking() const { return ranking_; }
+    std::uint8_t OpenCount() const { return openCount_; }
+
+  private:
+    void ShowRanking();
+    QByteArray askName(RankingDialogs& dialogs) const;
+
+    Module1& module_;
+    MainWindowSwitch& mainWindow_;
+    QString path_;
+    DisplayedTable table_;
+    RankingTable ranking_;
+    std::uint8_t openCount_ = 0;  // 8 bits: the 256th load wraps to 0, named "Player_000"
+};
+
+}  // namespace troven

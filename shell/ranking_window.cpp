@@ -1,0 +1,99 @@
+#include "ranking_window.h"
+
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "centring.h"
+#include "control_label.h"
+#include "cp932.h"
+#include "fonts.h"
+#include "program_identity.h"
+
+namespace troven {
+
+namespace {
+
+constexpr int rowTop(int i) { return 8 + 24 * i; }
+
+}  // namespace
+
+Form2::Form2(RankingWindowModel& model) : model_(model) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("RANKING"));
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientSize);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    const QFont font = fonts::face(fonts::kPGothic, 12, {.bold = true});
+    const auto label = [&](const QString& name, const QRect& place) {
+        QLabel* l = makeLabel(this, place, font);
+        l->setObjectName(name);
+        setLabelColours(l, Qt::white, Qt::black);
+        return l;
+    };
+    for (int i = 0; i < kPlaces; ++i) {
+        const auto r = static_cast<std::size_t>(i);
+        label(QStringLiteral("Label3(%1)").arg(i), QRect(8, rowTop(i), 17, 17))
+            ->setText(QString::number(i + 1));
+        Label1[r] = label(QStringLiteral("Label1(%1)").arg(i), QRect(32, rowTop(i), 137, 17));
+        Label2[r] = label(QStringLiteral("Label2(%1)").arg(i), QRect(176, rowTop(i), 25, 17));
+    }
+
+    Command1 = new QPushButton(QStringLiteral("クリア"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(72, 248, 65, 33);
+    Command1->setFont(fonts::face(fonts::kGothic, 11.25, {.bold = true}));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::Form_Load() {
+    model_.Form_Load(*this);
+    mirror();
+    centreOnScreen(this);
+}
+
+void Form2::Command1_Click() {
+    model_.Command1_Click(*this);
+    mirror();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form2::Form_Unload() { model_.Form_Unload(*this); }
+
+void Form2::mirror() {
+    const DisplayedTable& table = model_.table();
+    for (std::size_t i = 0; i < kPlaces; ++i) {
+        Label1[i]->setText(cp932::decode(table.Label1[i]));
+        Label2[i]->setText(table.Label2[i]);
+    }
+}
+
+QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    return QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+}
+
+bool Form2::askYesNo(const QString& question) {
+    return QMessageBox::question(this, kProgramTitle, question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Form2::showWarning(const QString& message) {
+    QMessageBox::warning(this, kProgramTitle, message);
+}
+
+}  // namespace troven

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "game_result.h"
+#include "score_dir.h"
+
+namespace troven {
+namespace {
+
+class GameResultTest : public testing::ScoreDirTest {
+  protected:
+    void SetUp() override {
+        ScoreDirTest::SetUp();
+        module.NewScore = -7;  // a leftover value that only a qualifying result replaces
+    }
+    bool judge(int count) { return judgeGameResult(module, count, path()); }
+
+    Module1 module;
+};
+
+TEST_F(GameResultTest, OnlyACountAboveTheTenthScoreQualifies) {
+    QByteArray file = testing::kDefaultFile;
+    file.replace("\"QQQ\",0", "\"QQQ\",12");
+    write(file);
+
+    EXPECT_FALSE(judge(12));
+    EXPECT_EQ(module.NewScore, -7);
+    EXPECT_TRUE(judge(13));
+    EXPECT_EQ(module.NewScore, 13);
+    EXPECT_EQ(read(), file);
+    EXPECT_EQ(entries(), QStringList{"score.dat"});
+}
+
+TEST_F(GameResultTest, MissingOrShortFileComparesWithTheDefaultTenthScore) {
+    EXPECT_FALSE(judge(0));
+    EXPECT_TRUE(judge(1));
+    EXPECT_TRUE(entries().isEmpty());
+
+    write("\"A\",40\r\n\"B\",30\r\n");
+    EXPECT_TRUE(judge(1));
+}
+
+}  // namespace
+}  // namespace troven

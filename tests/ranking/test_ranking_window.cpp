@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "name_entry.h"
+#include "ranking_texts.h"
+#include "ranking_window_model.h"
+#include "score_dir.h"
+#include "scripted_dialogs.h"
+
+namespace troven {
+namespace {
+
+using testing::kDefaultFile;
+using testing::kZenkaku5;
+
+using Rows = std::vector<std::pair<QByteArray, int>>;
+
+QByteArray fileOf(const Rows& rows) {
+    QByteArray bytes;
+    for (const auto& [name, score] : rows) {
+        bytes += '"' + name + "\"," + QByteArray::number(score) + "\r\n";
+    }
+    return bytes;
+}
+
+const Rows kDefaultRows = {{"XYZ", 50}, {"AAA", 0}, {"BBB", 0}, {"CCC", 0}, {"VVV", 0},
+                           {"WWW", 0},  {"GGG", 0}, {"JJJ", 0}, {"MMM", 0}, {"QQQ", 0}};
+
+class RankingWindowTest : public testing::ScoreDirTest {
+  protected:
+    void openFromMenu() {
+        module.NewScore = 0;
+        model.Form_Load(dialogs);
+        model.Form_Unload(dialogs);
+    }
+    // A qualifying game end: the window opens with the result and the player gives `name`.
+    void enterResult(int score, const QString& name) {
+        dialogs.answers.push_back(name);
+        module.NewScore = score;
+        model.Form_Load(dialogs);
+    }
+    Rows ranking() const {
+        Rows rows;
+        for (const RankEntry& entry : model.Ranking()) rows.emplace_back(entry.Name, entry.Score);
+        return rows;
+    }
+    std::vector<QString> scoreCaptions() const {
+        return {model.table().Label2.begin(), model.table().Label2.end()};
+    }
+
+    Module1 module;
+    testing::FakeMainWindow mainWindow;
+    testing::ScriptedDialogs dialogs{mainWindow};
+    RankingWindowModel model{module, mainWindow, path()};
+};
+
+TEST_F(RankingWindowTest, MenuOpeningShowsTheFileAsItIsAndWritesItBackUnchanged) {
+    write(kDefaultFile);
+    module.NewScore = 0;
+    model.Form_Load(dialogs);
+    EXPECT_FALSE(mainWindow.enabled);
+    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(model.table(), DisplayedTable::defaults());
+    EXPECT_EQ(ranking(), kDefaultRows);
+
+    EXPECT_TRUE(model.Form_Unload(dialogs).ok());
+    EXPECT_TRUE(mainWindow.enabled);
+    EXPECT_EQ(read(), kDefaultFile);
+}
+
+TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
+    write(kDefaultFile);
+    enterResult(51, "ME");
+    EXPECT_EQ(ranking(), (Rows{{"ME", 51},
+                               {"XYZ", 50},
+                               {"AAA", 0},
+                               {"BBB", 0},
+                               {"CCC", 0},
+                               {"VVV", 0},
+                               {"WWW", 0},
+                               {"GGG", 0},
+                               {"JJJ", 0},
+                               {"MMM", 0}}));
+    EXPECT_EQ(scoreCaptions(),
+              (std::vector<QString>{" 51", " 50", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0"}));
+    EXPECT_EQ(model.table().Label1[0], "ME");
+
+    ASSERT_TRUE(model.Form_Unload(dialogs).ok());
+    EXPECT_TRUE(read().startsWith("\"ME\",51\r\n\"XYZ\",50\r\n\"AAA\",0\r\n"));
+    EXPECT_FALSE(read().contains("QQQ"));
+}
+
+TEST_F(RankingWindowTest, NewResultGoesBelowEveryEqualScore) {
+    write(kDefaultFile);
+    enterResult(1, "ME");
+    EXPECT_EQ(ranking(), (Rows{{"XYZ", 50},
+                               {"ME", 1},
+                               {"AAA", 0},
+                               {"BBB", 0},
+                               {"CCC", 0},
+                               {"VVV", 0},
+                               {"WWW", 0},
+                               {"GGG", 0},
+                               {"JJJ", 0},
+                               {"MMM", 0}}));
+    model.Form_Unload(dialogs);
+
+    write(fileOf({{"A", 50},
+                  {"B", 30},
+                  {"C", 30},
+                  {"D", 30},
+                  {"E", 20},
+                  {"F", 10},
+                  {"G", 5},
+                  {"H", 3},
+                  {"I", 2},
+                  {"J", 1}}));
+    enterResult(30, "ME");
+    EXPECT_EQ(ranking(), (Rows{{"A", 50},
+                               {"B", 30},
+                               {"C", 30},
+                               {"D", 30},
+                               {"ME", 30},
+                               {"E", 20},
+                               {"F", 10},
+                               {"G", 5},
+                               {"H", 3},
+                               {"I", 2}}));
+}
+
+TEST_F(RankingWindowTest, ResultAtRankTenReplacesOnlyTheTenthEntry) {
+    const Rows rows = {{"A", 50}, {"B", 30}, {"C", 30}, {"D", 30}, {"E", 20},
+                       {"F", 10}, {"G", 5},  {"H", 3},  {"I", 2},  {"J", 1}};
+    write(fileOf(rows));
+    enterResult(2, "ME");
+    Rows expected = rows;
+    expected.back() = {"ME", 2};
+    EXPECT_EQ(ranking(), expected);
+}
+
+TEST_F(RankingWindowTest, ResultEqualToTheTenthIsNotEntered) {
+    const QByteArray file = fileOf({{"A", 50},
+                                    {"B", 30},
+                                    {"C", 30},
+                                    {"D", 30},
+                                    {"E", 20},
+                                    {"F", 10},
+                                    {"G", 5},
+                                    {"H", 3},
+                                    {"I", 2},
+                                    {"J", 1}});
+    write(file);
+    module.NewScore = 1;
+    model.Form_Load(dialogs);
+    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(model.table().Label2[0], "50") << "captions as loaded, without a sign position";
+    model.Form_Unload(dialogs);
+    EXPECT_EQ(read(), file);
+}
+
+TEST_F(RankingWindowTest, MenuOpeningWithNegativeTenthScoreAsksForAName) {
+    write(fileOf({{"A", 9},
+                  {"B", 8},
+                  {"C", 7},
+                  {"D", 6},
+                  {"E", 5},
+                  {"F", 4},
+                  {"G", 3},
+                  {"H", 2},
+                  {"I", 1},
+                  {"J", -3}}));
+    enterResult(0, "ME");
+    ASSERT_EQ(dialogs.prompts.size(), 1U);
+    EXPECT_EQ(model.Ranking()[9], (RankEntry{"ME", 0}));
+    EXPECT_EQ(model.table().Label2[9], " 0");
+    EXPECT_EQ(model.table().Label2[8], " 1");
+}
+
+TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
+    dialogs.answers = {"", "", "ABCDEFGHIJK", "全角５文字全", "é", "名前\n", "ABCDEFGHIJ"};
+    module.NewScore = 5;
+    model.Form_Load(dialogs);  // no file yet: the default table
+
+    ASSERT_EQ(dialogs.prompts.size(), 7U);
+    for (const auto& prompt : dialogs.prompts) {
+        EXPECT_EQ(prompt.prompt, "10文字（全角５文字）以内で入力してください。");
+        EXPECT_EQ(prompt.title, "おめでとう！ Top10へ名前の登録です。");
+        EXPECT_EQ(prompt.defaultText, "Player_001");
+        EXPECT_FALSE(prompt.mainWindowEnabled);
+    }
+    EXPECT_EQ(model.Ranking()[1], (RankEntry{"ABCDEFGHIJ", 5}));
+    EXPECT_EQ(model.table().Label1[1], "ABCDEFGHIJ");
+}
+
+TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
+    EXPECT_EQ(acceptedName(u"ABCDEFGHIJ"), "ABCDEFGHIJ");
+    EXPECT_EQ(acceptedName(u"全角５文字"), kZenkaku5);
+    EXPECT_EQ(acceptedName(u"全角５文AB"),
+              "\x91\x53\x8A\x70\x82\x54\x95\xB6"
+              "AB");
+    EXPECT_EQ(acceptedName(u"X"), "X");
+    EXPECT_EQ(acceptedName(defaultPlayerName(255)), "Player_255");
+
+    EXPECT_EQ(acceptedName(u""), std::nullopt);
+    EXPECT_EQ(acceptedName(u"ABCDEFGHIJK"), std::nullopt);
+    EXPECT_EQ(acceptedName(u"全角５文字全"), std::nullopt);
+    EXPECT_EQ(acceptedName(u"é"), std::nullopt) << "code page 932 has no é: it could not be stored";
+    EXPECT_EQ(acceptedName(u"a😀"), std::nullopt);
+    EXPECT_EQ(acceptedName(u"a\r\nb"), std::nullopt) << "a line break would split the record";
+}
+
+TEST_F(RankingWindowTest, DefaultNameCountsEveryOpeningOfTheRun) {
+    openFromMenu();
+    openFromMenu();
+    enterResult(5, "ME");
+    ASSERT_EQ(dialogs.prompts.size(), 1U);
+    EXPECT_EQ(dialogs.prompts[0].defaultText, "Player_003");
+    EXPECT_EQ(model.OpenCount(), 3);
+}
+
+TEST_F(RankingWindowTest, The256thOpeningIsNumberedZeroAndItsNameIsAccepted) {
+    for (int i = 0; i < 254; ++i) model.Form_Load(dialogs);  // from the menu: NewScore is 0
+    dialogs.acceptOffered = true;
+    module.NewScore = 40;
+    model.Form_Load(dialogs);
+    model.Form_Unload(dialogs);
+    model.Form_Load(dialogs);
+
+    ASSERT_EQ(dialogs.prompts.size(), 2U);
+    EXPECT_EQ(dialogs.prompts[0].defaultText, "Player_255");
+    EXPECT_EQ(dialogs.prompts[1].defaultText, "Player_000");
+    EXPECT_EQ(model.OpenCount(), 0);
+    EXPECT_EQ(model.Ranking()[1], (RankEntry{"Player_255", 40}));
+    EXPECT_EQ(model.Ranking()[2], (RankEntry{"Player_000", 40}));
+}
+
+TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
+    write(kDefaultFile);
+    enterResult(51, "ME");
+    const DisplayedTable entered = model.table();
+    const Rows rankingBefore = ranking();
+
+    model.Command1_Click(dialogs);
+    EXPECT_EQ(dialogs.questions, QStringList{"ランキングをクリアしますか？"});
+    EXPECT_EQ(model.table(), entered);
+
+    dialogs.yes = true;
+    model.Command1_Click(dialogs);
+    EXPECT_EQ(model.table(), DisplayedTable::defaults());
+    EXPECT_EQ(ranking(), rankingBefore) << "Clear leaves Ranking alone";
+    EXPECT_EQ(read(), kDefaultFile) << "and writes nothing before closing";
+
+    write("\"OLD\",9\r\n");  // whatever the file holds now, closing saves the captions
+    model.Form_Unload(dialogs);
+    EXPECT_EQ(read(), kDefaultFile);
+    openFromMenu();
+    EXPECT_EQ(ranking(), kDefaultRows);
+}
+
+TEST_F(RankingWindowTest, FailedSaveIsReportedAndTheMainWindowComesBack) {
+    const QString missing = path("gone/score.dat");
+    RankingWindowModel window(module, mainWindow, missing);
+    window.Form_Load(dialogs);
+    const SaveResult result = window.Form_Unload(dialogs);
+
+    EXPECT_EQ(result.failure, SaveResult::Failure::CannotCreate);
+    EXPECT_EQ(dialogs.warnings, QStringList{saveFailureMessage(missing, result)});
+    EXPECT_TRUE(mainWindow.enabled);
+}
+
+}  // namespace
+}  // namespace troven

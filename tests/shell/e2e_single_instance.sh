@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The real program under Xvfb: a second copy is refused with its message and ends; a copy killed
+# with SIGKILL leaves no lock that refuses the next start.   Usage: e2e_single_instance.sh GAME
+set -euo pipefail
+game=$(realpath "${1:?usage: e2e_single_instance.sh GAME}")
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "needs Xvfb and xdotool"; exit 77; }
+work=$(mktemp -d)
+pids=()
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+display=:$((200 + RANDOM % 300))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+cd "$work"
+
+fail() { echo "FAIL: $*"; exit 1; }
+wait_for_window() {  # title, seconds
+    for _ in $(seq $(($2 * 10))); do
+        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+"$game" &
+first=$!
+pids+=("$first")
+wait_for_window "THE  TROVEN" 20 >/dev/null || fail "the first copy showed no main window"
+
+"$game" &
+second=$!
+pids+=("$second")
+box=$(wait_for_window "THE TROVEN" 20) || fail "the second copy showed no message"
+xdotool windowfocus --sync "$box" key Return
+for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its message"
+kill -0 "$first" 2>/dev/null || fail "the first copy did not survive the second"
+echo "a second copy is refused and ends; the first runs on"
+
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+ls "$work"/troven-*.lock >/dev/null 2>&1 || fail "expected the killed copy's lock file to be left behind"
+"$game" &
+pids+=($!)
+wait_for_window "THE  TROVEN" 20 >/dev/null || fail "a killed copy's lock kept the next start out"
+echo "a killed copy's lock does not refuse the next start"
+echo "2 passed, 0 failed"

@@ -1,0 +1,295 @@
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "decks.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "modal_driver.h"
+#include "picture_box_widget.h"
+#include "previous_instance.h"
+#include "qt_translations.h"
+#include "ranking_window.h"
+#include "scripted_random.h"
+
+using namespace troven;
+
+namespace {
+
+const QByteArray kDefaultFile =
+    "\"XYZ\",50\r\n\"AAA\",0\r\n\"BBB\",0\r\n\"CCC\",0\r\n\"VVV\",0\r\n\"WWW\",0\r\n"
+    "\"GGG\",0\r\n\"JJJ\",0\r\n\"MMM\",0\r\n\"QQQ\",0\r\n";
+
+// A deal whose first play (slot 0) ends the game with a count of 1.
+const std::array<Card, kDeckSize> kOnePlayGame = testing::deckStartingWith({0, 14, 28, 42, 18, 45});
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+Form2* openForm2() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<Form2*>(w); form && form->isVisible()) return form;
+    }
+    return nullptr;
+}
+
+QString caption(QWidget* form, const QString& name) {
+    return form->findChild<QLabel*>(name)->text();
+}
+
+// The main window in a working folder of its own, with a known deal.
+struct Session {
+    Session()
+        : random(testing::dealing(kOnePlayGame)), previous(dir.filePath(QStringLiteral("lock"))) {
+        QDir::setCurrent(dir.path());
+        form = std::make_unique<Form1>(previous, random);
+        auto* wa = form->findChild<MMControl*>(QStringLiteral("MMControl2"));
+        QObject::connect(wa, &MMControl::commandIssued,
+                         [this](const QString& c) { waCommands << c; });
+        if (!form->Form_Load()) qFatal("main window refused to load");
+        form->show();
+    }
+    ~Session() {
+        if (Form2* ranking = openForm2()) ranking->close();
+        QDir::setCurrent(QDir::tempPath());
+    }
+    void endGameWithCountOne() {
+        form->mnuGameNew_Click();
+        QTest::mouseClick(form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
+                          Qt::LeftButton);
+    }
+
+    QTemporaryDir dir;
+    testing::ScriptedRandom random;
+    PreviousInstance previous;
+    std::unique_ptr<Form1> form;
+    QStringList waCommands;
+};
+
+// Answers the name prompts in turn ("<cancel>" cancels); records the default each one offered.
+void answerNamePrompts(QStringList answers, QStringList* offered) {
+    testing::whenModal([=](QWidget* dialog) mutable {
+        auto* box = qobject_cast<QInputDialog*>(dialog);
+        QVERIFY(box);
+        *offered << box->textValue();
+        const QString answer = answers.takeFirst();
+        if (answer == QLatin1String("<cancel>")) {
+            box->reject();
+        } else {
+            box->setTextValue(answer);
+            box->accept();
+        }
+        if (!answers.isEmpty()) answerNamePrompts(answers, offered);
+    });
+}
+
+}  // namespace
+
+class TestRankingWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        fonts::installSubstitutes();
+        installJapaneseQtTranslations(*QCoreApplication::instance());
+    }
+
+    void isAFixedBlackTableOfThreeColumnsAndAClearButton() {
+        Session s;
+        s.form->mnuGameRanking_Click();
+        Form2* f = openForm2();
+        QVERIFY(f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("RANKING"));
+        QCOMPARE(f->size(), QSize(209, 287));
+        QCOMPARE(f->minimumSize(), f->maximumSize());
+        QVERIFY(
+            !(f->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(f->palette().color(QPalette::Window), QColor(Qt::black));
+        for (int i = 0; i < 10; ++i) {
+            const int top = 8 + 24 * i;
+            QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label3(%1)").arg(i))->geometry(),
+                     QRect(8, top, 17, 17));
+            QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label1(%1)").arg(i))->geometry(),
+                     QRect(32, top, 137, 17));
+            QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label2(%1)").arg(i))->geometry(),
+                     QRect(176, top, 25, 17));
+            QCOMPARE(caption(f, QStringLiteral("Label3(%1)").arg(i)), QString::number(i + 1));
+        }
+        QLabel* name = f->findChild<QLabel*>(QStringLiteral("Label1(0)"));
+        QCOMPARE(name->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(QFontInfo(name->font()).family(), QStringLiteral("IPAPGothic"));
+        QCOMPARE(name->font().pointSizeF(), 12.0);
+        QVERIFY(name->font().bold());
+        QCOMPARE(name->focusPolicy(), Qt::NoFocus);
+
+        auto* clear = f->findChild<QPushButton*>(QStringLiteral("Command1"));
+        QCOMPARE(clear->geometry(), QRect(72, 248, 65, 33));
+        QCOMPARE(clear->text(), QStringLiteral("クリア"));
+        QCOMPARE(QFontInfo(clear->font()).family(), QStringLiteral("IPAGothic"));
+        QCOMPARE(clear->font().pointSizeF(), 11.25);
+        QVERIFY(!clear->isDefault() && !clear->autoDefault());
+    }
+
+    void fromTheMenuItShowsTheFileAndSavesItBackOnClosing() {
+        Session s;
+        s.form->mnuGameNew_Click();
+        s.form->mnuGameRanking_Click();  // no file yet: the default table, no prompt
+        Form2* f = openForm2();
+        QVERIFY(f);
+        QVERIFY(!s.form->isEnabled());
+        QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
+        QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
+        QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("QQQ"));
+        QVERIFY(s.waCommands.filter(QStringLiteral("Play")).isEmpty());
+
+        // While the ranking is loaded the main window takes nothing: no play, no closing.
+        QTest::mouseClick(s.form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
+                          Qt::LeftButton);
+        QCOMPARE(s.form->game().state().DeckPos, 5);
+        QVERIFY(!s.form->close());
+
+        QVERIFY(f->close());
+        QVERIFY(s.form->isEnabled());
+        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+    }
+
+    void aRealFileInCodePage932RoundTripsByteForByte() {
+        Session s;
+        QByteArray file;
+        const QByteArray names[] = {"\x91\x53\x8a\x70\x82\x54\x95\xb6\x8e\x9a", "a,b", "say \"hi\"",
+                                    "\x83\x65\x83\x58\x83\x67", "Z"};
+        for (int i = 0; i < 10; ++i) {
+            file += '"' + names[i % 5] + "\"," + QByteArray::number(40 - 4 * i) + "\r\n";
+        }
+        writeFile(QStringLiteral("score.dat"), file);
+        s.form->mnuGameRanking_Click();
+        Form2* f = openForm2();
+        QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("全角５文字"));
+        QCOMPARE(caption(f, QStringLiteral("Label1(2)")), QStringLiteral("say \"hi\""));
+        QCOMPARE(caption(f, QStringLiteral("Label1(3)")), QStringLiteral("テスト"));
+        QCOMPARE(caption(f, QStringLiteral("Label2(9)")), QStringLiteral("4"));
+        f->close();
+        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+        QVERIFY(!QFile::exists(QStringLiteral("score.dat.bak")));
+    }
+
+    void aQualifyingGamePlaysItsSoundThenAsksForANameAndEntersIt() {
+        Session s;
+        QStringList offered;
+        QStringList waAtPrompt;
+        testing::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QInputDialog*>(dialog);
+            QVERIFY(box);
+            offered << box->textValue();
+            waAtPrompt = s.waCommands;
+            QVERIFY(!s.form->isEnabled());
+            QCOMPARE(box->windowTitle(), QStringLiteral("おめでとう！ Top10へ名前の登録です。"));
+            QCOMPARE(box->labelText(),
+                     QStringLiteral("10文字（全角５文字）以内で入力してください。"));
+            box->setTextValue(QStringLiteral("ミナミ"));
+            box->accept();
+        });
+        s.endGameWithCountOne();
+        QCOMPARE(waAtPrompt, (QStringList{"Open", "Prev", "Play"}));
+        QCOMPARE(offered, QStringList{"Player_001"});
+        Form2* f = openForm2();
+        QVERIFY(f);
+        QCOMPARE(caption(f, QStringLiteral("Label1(1)")), QStringLiteral("ミナミ"));
+        QCOMPARE(caption(f, QStringLiteral("Label2(1)")), QStringLiteral(" 1"));
+        QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("MMM"));
+        f->close();
+        QVERIFY(s.form->isEnabled());
+        QCOMPARE(readFile(QStringLiteral("score.dat")).left(20),
+                 QByteArray("\"XYZ\",50\r\n\"\x83\x7e\x83\x69\x83\x7e\",1"));
+    }
+
+    void theNameIsAskedForAgainUntilItFitsTenBytes() {
+        Session s;
+        QStringList offered;
+        answerNamePrompts({"<cancel>", "", "ABCDEFGHIJK", "六文字の名前", "全角５文字"}, &offered);
+        s.endGameWithCountOne();
+        QCOMPARE(offered.size(), 5);
+        QCOMPARE(offered.first(), QStringLiteral("Player_001"));
+        QCOMPARE(offered.last(), QStringLiteral("Player_001"));
+        QCOMPARE(caption(openForm2(), QStringLiteral("Label1(1)")), QStringLiteral("全角５文字"));
+    }
+
+    void aGameEqualToTheTenthScoreIsNotEnteredAndLeavesTheFileAlone() {
+        Session s;
+        QByteArray file = kDefaultFile;
+        file.replace("\"QQQ\",0", "\"QQQ\",1");
+        writeFile(QStringLiteral("score.dat"), file);
+        s.endGameWithCountOne();
+        QVERIFY(!openForm2());
+        QVERIFY(s.form->isEnabled());
+        QCOMPARE(s.waCommands, QStringList{"Open"});
+        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+    }
+
+    void clearAsksFirstAndPutsTheDefaultTableInPlace() {
+        Session s;
+        QByteArray file = kDefaultFile;
+        file.replace("\"XYZ\",50", "\"TOP\",40");
+        writeFile(QStringLiteral("score.dat"), file);
+        s.form->mnuGameRanking_Click();
+        Form2* f = openForm2();
+        auto* clear = f->findChild<QPushButton*>(QStringLiteral("Command1"));
+
+        QString question;
+        testing::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            question = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Question);
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+            box->button(QMessageBox::No)->click();
+        });
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(question, QStringLiteral("ランキングをクリアしますか？"));
+        QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("TOP"));
+
+        testing::whenModal([](QWidget* dialog) {
+            qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
+        QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
+        f->close();
+        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+    }
+
+    void aSaveThatFailsSaysSoAndTheGameGoesOn() {
+        Session s;
+        QVERIFY(QDir().mkdir(QStringLiteral("score.dat")));  // a folder where the file should be
+        s.form->mnuGameRanking_Click();
+        Form2* f = openForm2();
+        QString warning;
+        testing::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            warning = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            box->accept();
+        });
+        f->close();
+        QVERIFY(warning.contains(QStringLiteral("score.dat")));
+        QVERIFY(warning.contains(QStringLiteral("保存できませんでした")));
+        QVERIFY(s.form->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestRankingWindow)
+#include "test_ranking_window.moc"
