@@ -1,11 +1,13 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "accessible_texts.h"
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
@@ -110,6 +112,10 @@ void Form1::buildTable(QWidget* table) {
     Label7 = makeLabel(table, QRect(56, 336, 297, 33),
                        fonts::face(pGothic, 20.25, {.bold = true, .italic = true}));
     Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setAccessibleDescription(QStringLiteral("メッセージ"));
+    Label6->setAccessibleDescription(
+        QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
+    Picture3->setAccessibleDescription(QStringLiteral("最後に出したカード"));
     setLabelColours(Label7, QColor(255, 128, 0), kTableGreen);
 }
 
@@ -207,6 +213,36 @@ void Form1::mirror() {
     Label6->setText(QString::fromStdString(c.Label6));
     Label7->setText(toQString(c.Label7));
     Picture5->mirror(c.tracker);
+    describe();
+}
+
+// What a screen reader says of the count, the message, the pile and each hand slot.
+void Form1::describe() {
+    const TableControls& c = game_.controls();
+    for (int k = 0; k < kHandSize; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        Picture2[i]->setAccessibleName(QStringLiteral("手札%1 %2")
+                                           .arg(k + 1)
+                                           .arg(accessible::pictureName(c.Picture2[i].picture)));
+        Picture2[i]->setAccessibleDescription(
+            accessible::slotState(c.Picture2[i].visible, game_.canPlay(k)));
+    }
+    Picture3->setAccessibleName(
+        QStringLiteral("場札 %1").arg(accessible::pictureName(c.Picture3.picture)));
+    Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
+    Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
+                                                       : Label7->text());
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
+    const int k = event->key() - Qt::Key_1;
+    if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
+        PictureBoxWidget* slot = Picture2[static_cast<std::size_t>(k)];
+        if (slot->isVisible() && slot->isEnabled()) Picture2_Click(k);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace troven

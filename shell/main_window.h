@@ -46,11 +46,13 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Unload();
     void closeSoundDevices();
     void mirror();
+    void describe();
     void playCardSound() override;
     void gameEnded(int count) override;
     void setMainWindowEnabled(bool enabled) override;

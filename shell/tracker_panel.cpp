@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "accessible_texts.h"
 #include "control_label.h"
 #include "fonts.h"
 #include "picture_loader.h"
@@ -39,6 +40,7 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
             QLabel* l = makeLabel(
                 content, QRect(kCell + kCell * rank, kCell * suit, kLabelSize, kLabelSize), font);
             l->setObjectName(QStringLiteral("Label%1(%2)").arg(suit + 1).arg(rank));
+            l->setAccessibleName(accessible::cardName(card));
             labels_[static_cast<std::size_t>(card)] = l;
         }
     }
@@ -61,6 +63,7 @@ void TrackerPanel::showLabel(std::size_t i, const TrackerLabel& label) {
     labels_[i]->setText(
         QString::fromUtf8(label.caption.data(), static_cast<qsizetype>(label.caption.size())));
     setLabelColours(labels_[i], toQColor(label.foreColour), toQColor(label.backColour));
+    labels_[i]->setAccessibleDescription(accessible::trackerState(label));
     shown_[i] = label;
 }
 

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -246,6 +247,65 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(t.slot(1), Qt::LeftButton);
         QCOMPARE(t.form->game().state().DeckPos, deckPos);
         QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
+    }
+
+    void theKeysOneToFivePlayTheSlotsWhereAClickWould() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        QTest::keyClick(t.form.get(), Qt::Key_1);  // before any deal: nothing
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 0);
+        t.form->mnuGameNew_Click();
+        QTest::keyClick(t.form.get(), Qt::Key_1);  // the ace of spades, as a click would
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
+        QVERIFY(!t.slot(1)->isEnabled());
+        QTest::keyClick(t.form.get(), Qt::Key_2);  // a disabled slot: nothing
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+        t.form->setEnabled(false);  // as while the ranking window is loaded
+        QTest::keyClick(t.form.get(), Qt::Key_1);
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+        t.form->setEnabled(true);
+        QTest::keyClick(t.form.get(), Qt::Key_1, Qt::AltModifier);  // not a play
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+    }
+
+    void aScreenReaderHearsTheTableInJapanese() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        const auto said = [&](const QString& name, QAccessible::Text what) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(t.child<QWidget>(name));
+            return a ? a->text(what) : QStringLiteral("<none>");
+        };
+        QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Name),
+                 QStringLiteral("手札1 裏向きのカード"));
+        QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Description),
+                 QStringLiteral("出せません"));
+        t.form->mnuGameNew_Click();
+        QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Name),
+                 QStringLiteral("手札1 スペードのA"));
+        QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Description),
+                 QStringLiteral("出せます"));
+        QCOMPARE(said(QStringLiteral("Label7"), QAccessible::Name), QStringLiteral("GOOD LUCK!"));
+        QTest::mouseClick(t.slot(0), Qt::LeftButton);
+        QCOMPARE(said(QStringLiteral("Label6"), QAccessible::Name), QStringLiteral("カウント 1"));
+        QCOMPARE(said(QStringLiteral("Picture3"), QAccessible::Name),
+                 QStringLiteral("場札 スペードのA"));
+        QCOMPARE(said(QStringLiteral("Picture2(1)"), QAccessible::Name),
+                 QStringLiteral("手札2 ダイヤの4"));
+        QCOMPARE(said(QStringLiteral("Picture2(1)"), QAccessible::Description),
+                 QStringLiteral("出せません"));
+        QCOMPARE(said(QStringLiteral("Label1(0)"), QAccessible::Name),
+                 QStringLiteral("スペードのA"));
+        QCOMPARE(said(QStringLiteral("Label1(0)"), QAccessible::Description),
+                 QStringLiteral("出したカード"));
+        QCOMPARE(said(QStringLiteral("Label1(1)"), QAccessible::Description),
+                 QStringLiteral("手札にある、最後のカードと同じマークか数字"));
+        QCOMPARE(said(QStringLiteral("Label2(5)"), QAccessible::Description),
+                 QStringLiteral("まだ出ていない"));
+        QCOMPARE(said(QStringLiteral("Label3(0)"), QAccessible::Description),
+                 QStringLiteral("まだ出ていない、最後のカードと同じマークか数字"));
     }
 
     void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {
