@@ -1,0 +1,45 @@
+#include "sound_output.h"
+
+#include <QAudioSink>
+
+#include <utility>
+
+namespace troven {
+
+SoundOutput::~SoundOutput() {
+    // Deleting the sink runs the event loop, which must find no sink here.
+    delete std::exchange(sink_, nullptr);
+}
+
+void SoundOutput::load(const QAudioDevice& device, const WaveSound& sound) {
+    release();
+    samples_.setData(sound.samples);
+    samples_.open(QIODevice::ReadOnly);
+    if (sink_ && (device != device_ || sink_->format() != sound.format)) {
+        std::exchange(sink_, nullptr)->deleteLater();
+    }
+    device_ = device;
+    if (!sink_ && !device.isNull()) sink_ = new QAudioSink(device, sound.format, this);
+}
+
+void SoundOutput::rewind() {
+    if (!sink_) return;
+    sink_->stop();
+    samples_.seek(0);
+}
+
+void SoundOutput::play() {
+    if (!sink_ || !samples_.isOpen() || sink_->state() == QAudio::ActiveState) return;
+    if (samples_.atEnd()) samples_.seek(0);
+    // The sink is left running once the samples run out, not stopped: stopping it drops what the
+    // sound server still holds, which would cut off the end of the sound.
+    sink_->start(&samples_);
+}
+
+void SoundOutput::release() {
+    if (sink_) sink_->stop();
+    samples_.close();
+    samples_.setData(QByteArray());
+}
+
+}  // namespace troven

@@ -1,0 +1,206 @@
+#include "sound_analysis.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace troven::test {
+namespace {
+
+constexpr std::size_t kChunk = kCaptureRate / 100;  // sounds are compared 10 ms at a time
+constexpr std::size_t kHead = kCaptureRate / 50;    // a sound's first 20 ms find where it starts
+constexpr std::size_t kRefine = kCaptureRate / 10;  // and its first 100 ms where exactly
+constexpr std::size_t kMaxRestartGap = kCaptureRate / 10;
+constexpr std::size_t kEdge = kCaptureRate / 500;
+constexpr double kSilence = 0.002;   // below about -54 dBFS a sample counts as silence
+constexpr double kFindLevel = 0.8;   // correlation with a sound's head that marks a start
+constexpr double kMatchLevel = 0.9;  // correlation of a 10 ms piece that counts as heard
+
+double sampleAt(const WaveSound& wave, qsizetype frame, int channel) {
+    const QAudioFormat& f = wave.format;
+    const char* p =
+        wave.samples.constData() + frame * f.bytesPerFrame() + channel * f.bytesPerSample();
+    switch (f.sampleFormat()) {
+        case QAudioFormat::UInt8:
+            return (static_cast<std::uint8_t>(*p) - 128) / 128.0;
+        case QAudioFormat::Int16: {
+            std::int16_t v;
+            std::memcpy(&v, p, sizeof v);
+            return v / 32768.0;
+        }
+        case QAudioFormat::Int32: {
+            std::int32_t v;
+            std::memcpy(&v, p, sizeof v);
+            return v / 2147483648.0;
+        }
+        default: {
+            float v;
+            std::memcpy(&v, p, sizeof v);
+            return static_cast<double>(v);
+        }
+    }
+}
+
+double dot(const double* a, const double* b, std::size_t n) {
+    double sum = 0;
+    for (std::size_t i = 0; i < n; ++i) sum += a[i] * b[i];
+    return sum;
+}
+
+double rms(const double* a, std::size_t n) {
+    return std::sqrt(dot(a, a, n) / static_cast<double>(n));
+}
+
+// Normalised correlation of two equal pieces; 0 when either is all silence.
+double correlation(const double* a, const double* b, std::size_t n) {
+    const double energy = dot(a, a, n) * dot(b, b, n);
+    return energy > 0 ? dot(a, b, n) / std::sqrt(energy) : 0;
+}
+
+// The next place from `from` on where the sound's head is heard. Among the places close to the
+// first good one, the one that matches the longest stretch of the sound wins: in a held note the
+// head matches again one period later, the note's change only at the true start.
+std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& sound,
+                                     std::size_t from) {
+    const std::size_t head = std::min(kHead, sound.samples.size());
+    if (capture.size() < head) return std::nullopt;
+    const std::size_t last = capture.size() - head;
+    for (std::size_t k = from; k <= last; ++k) {
+        // Where nothing is heard the costly product is skipped.
+        if (std::abs(capture[k]) <= kSilence && std::abs(capture[k + head / 2]) <= kSilence) {
+            continue;
+        }
+        if (correlation(&capture[k], sound.samples.data(), head) < kFindLevel) continue;
+        const std::size_t span = std::min(kRefine, sound.samples.size());
+        std::size_t best = k;
+        double bestLevel = -1;
+        for (std::size_t j = k; j <= std::min(last, k + head); ++j) {
+            const std::size_t n = std::min(span, capture.size() - j);
+            const double level = correlation(&capture[j], sound.samples.data(), n);
+            if (level > bestLevel) {
+                bestLevel = level;
+                best = j;
+            }
+        }
+        return best;
+    }
+    return std::nullopt;
+}
+
+std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::size_t start) {
+    const Signal& s = sound.samples;
+    std::size_t heard = 0;
+    while (heard < s.size()) {
+        const std::size_t n = std::min(kChunk, s.size() - heard);
+        if (start + heard + n > capture.size()) break;
+        const double* expected = &s[heard];
+        const double* got = &capture[start + heard];
+        const double want = rms(expected, n);
+        const double have = rms(got, n);
+        // A near-silent piece of the sound must be heard as near silence.
+        const bool same = want < 1e-4 ? have < 1e-3
+                                      : correlation(expected, got, n) >= kMatchLevel &&
+                                            have > want / 2 && have < want * 2;
+        if (!same) break;
+        heard += n;
+    }
+    return heard;
+}
+
+}  // namespace
+
+Signal signalFromS16(const QByteArray& bytes) {
+    Signal out(static_cast<std::size_t>(bytes.size() / 2));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        std::int16_t v;
+        std::memcpy(&v, bytes.constData() + 2 * i, sizeof v);
+        out[i] = v / 32768.0;
+    }
+    return out;
+}
+
+std::optional<KnownSound> knownSound(const std::string& name, const WaveSound& wave) {
+    const int channels = wave.format.channelCount();
+    const qsizetype frames = wave.samples.size() / wave.format.bytesPerFrame();
+    Signal mono(static_cast<std::size_t>(frames));
+    for (qsizetype i = 0; i < frames; ++i) {
+        double sum = 0;
+        for (int c = 0; c < channels; ++c) sum += sampleAt(wave, i, c);
+        mono[static_cast<std::size_t>(i)] = sum / channels;
+    }
+    // The server resamples to the sink's rate; linear interpolation comes close enough.
+    Signal resampled;
+    const double step = static_cast<double>(wave.format.sampleRate()) / kCaptureRate;
+    for (double t = 0; t + 1 < static_cast<double>(mono.size()); t += step) {
+        const auto i = static_cast<std::size_t>(t);
+        const double frac = t - static_cast<double>(i);
+        resampled.push_back(mono[i] * (1 - frac) + mono[i + 1] * frac);
+    }
+    const auto loud = [](double v) { return std::abs(v) > kSilence; };
+    const auto first = std::find_if(resampled.begin(), resampled.end(), loud);
+    const auto last = std::find_if(resampled.rbegin(), resampled.rend(), loud).base();
+    if (first >= last) return std::nullopt;
+    return KnownSound{name, Signal(first, last)};
+}
+
+std::optional<KnownSound> readKnownSound(const QString& path) {
+    const auto wave = readWaveFile(path);
+    if (!wave) return std::nullopt;
+    return knownSound(QFileInfo(path).fileName().toStdString(), *wave);
+}
+
+std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>& sounds) {
+    std::vector<Play> plays;
+    for (const KnownSound& sound : sounds) {
+        // A play's own samples are not searched again for a start.
+        std::size_t from = 0;
+        while (const auto start = findStart(capture, sound, from)) {
+            const std::size_t heard = heardLength(capture, sound, *start);
+            plays.push_back({&sound, *start, heard, PlayKind::Short});
+            from = *start + std::max(heard, kHead / 2);
+        }
+    }
+    std::sort(plays.begin(), plays.end(),
+              [](const Play& a, const Play& b) { return a.start < b.start; });
+    for (auto p = plays.begin(); p != plays.end(); ++p) {
+        const auto again =
+            std::find_if(p + 1, plays.end(), [&](const Play& q) { return q.sound == p->sound; });
+        if (p->heard == p->sound->samples.size()) {
+            p->kind = PlayKind::Whole;
+        } else if (again != plays.end() && again->start <= p->start + p->heard + kMaxRestartGap) {
+            p->kind = PlayKind::Cut;
+        }
+    }
+    return plays;
+}
+
+std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays) {
+    std::vector<bool> explained(capture.size());
+    for (const Play& p : plays) {
+        // A resampler smears a sound's edges by a few samples; a play that stopped early may
+        // still be heard in the 10 ms piece it stopped in.
+        const std::size_t begin = p.start - std::min(p.start, kEdge);
+        const std::size_t end = p.start + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
+        for (std::size_t k = begin; k < std::min(end, capture.size()); ++k) explained[k] = true;
+    }
+    std::size_t stray = 0;
+    for (std::size_t k = 0; k < capture.size(); ++k) {
+        if (!explained[k] && std::abs(capture[k]) > kSilence) ++stray;
+    }
+    return stray;
+}
+
+std::string describe(const std::vector<Play>& plays) {
+    std::string out;
+    for (const Play& p : plays) {
+        if (!out.empty()) out += ' ';
+        out += p.sound->name;
+        out += p.kind == PlayKind::Whole ? ":whole" : p.kind == PlayKind::Cut ? ":cut" : ":short";
+    }
+    return out;
+}
+
+}  // namespace troven::test

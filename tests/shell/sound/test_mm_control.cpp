@@ -1,0 +1,235 @@
+#include "mm_control.h"
+#include "test_waves.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using troven::MMControl;
+using troven::SoundFallbacks;
+using namespace troven::test;
+
+namespace {
+
+const QString kBuiltIn = QStringLiteral(":/test/data/tiny.wav");
+
+// Under with_pulse.sh the sounds must really go to the server.
+bool withServer() { return qEnvironmentVariableIsSet("TROVEN_PULSE_CAPTURE"); }
+
+void openDevice(MMControl& device, const QString& fileName) {
+    device.setDeviceType("WaveAudio");
+    device.setFileName(fileName);
+    device.setCommand("Open");
+}
+
+// Everything Qt's message handler receives while alive.
+class MessageLog {
+  public:
+    MessageLog() { previous_ = qInstallMessageHandler(&MessageLog::record); }
+    ~MessageLog() { qInstallMessageHandler(previous_); }
+    static QStringList& messages() {
+        static QStringList list;
+        return list;
+    }
+
+  private:
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) {
+        messages() << text;
+    }
+    QtMessageHandler previous_;
+};
+
+}  // namespace
+
+// Runs twice (see CMakeLists.txt): with no sound server to reach, and with one under
+// with_pulse.sh. Each test works in its own directory, where the devices look for their files.
+class TestMMControl : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void opensTheNamedFileInTheWorkingDirectory();
+    void usesTheBuiltInCopyWhenTheFileCannotBePlayed_data();
+    void usesTheBuiltInCopyWhenTheFileCannotBePlayed();
+    void staysOpenAndQuietWithNoPlayableSound_data();
+    void staysOpenAndQuietWithNoPlayableSound();
+    void ignoresCommandsOutOfPlace();
+    void closesOnceAndOpensAgain();
+    void reportsEveryCommandInOrder();
+    void playReturnsAtOnce();
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString previousDir_;
+};
+
+void TestMMControl::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    previousDir_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_->path()));
+}
+
+void TestMMControl::cleanup() {
+    QDir::setCurrent(previousDir_);
+    dir_.reset();
+}
+
+void TestMMControl::opensTheNamedFileInTheWorkingDirectory() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.1, 1))));
+    MMControl device({{"card.wav", kBuiltIn}});
+    QVERIFY(!device.isOpen());
+    openDevice(device, "card.wav");
+    QVERIFY(device.isOpen());
+    QCOMPARE(device.source(), QString("card.wav"));
+    QCOMPARE(device.deviceType(), QString("WaveAudio"));
+    QCOMPARE(device.fileName(), QString("card.wav"));
+}
+
+void TestMMControl::usesTheBuiltInCopyWhenTheFileCannotBePlayed_data() {
+    QTest::addColumn<QByteArray>("contents");  // "-" for no file at all
+    QTest::newRow("missing") << QByteArray("-");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not a wave file") << QByteArray("RIFF? no, just a text file\n");
+    QTest::newRow("cut short") << waveImage(noiseSamples(0.1, 1)).chopped(2000);
+    QTest::newRow("compressed") << waveImage(noiseSamples(0.1, 1), {2, 1, 44100, 4, 1024});
+}
+
+void TestMMControl::usesTheBuiltInCopyWhenTheFileCannotBePlayed() {
+    QFETCH(QByteArray, contents);
+    if (contents != "-") QVERIFY(writeFile("wa.wav", contents));
+    MMControl device({{"card.wav", ":/elsewhere.wav"}, {"wa.wav", kBuiltIn}});
+    openDevice(device, "wa.wav");
+    QVERIFY(device.isOpen());
+    QCOMPARE(device.source(), kBuiltIn);
+    QCOMPARE(device.isAudible(), withServer());
+}
+
+void TestMMControl::staysOpenAndQuietWithNoPlayableSound_data() {
+    QTest::addColumn<SoundFallbacks>("fallbacks");
+    QTest::newRow("no built-in copy") << SoundFallbacks{};
+    QTest::newRow("built-in copy missing") << SoundFallbacks{{"card.wav", ":/no/such.wav"}};
+    QTest::newRow("built-in copy broken") << SoundFallbacks{{"card.wav", "broken.wav"}};
+}
+
+void TestMMControl::staysOpenAndQuietWithNoPlayableSound() {
+    QFETCH(SoundFallbacks, fallbacks);
+    QVERIFY(writeFile("broken.wav", "RIFF"));
+    MessageLog log;
+    MessageLog::messages().clear();
+    {
+        MMControl device(fallbacks);
+        openDevice(device, "card.wav");
+        QVERIFY(device.isOpen());
+        QVERIFY(device.source().isEmpty());
+        for (const char* command : {"Prev", "Play", "Prev", "Play", "Close"}) {
+            device.setCommand(command);
+        }
+        QVERIFY(!device.isOpen());
+    }
+    QCOMPARE(MessageLog::messages(), QStringList());
+}
+
+void TestMMControl::ignoresCommandsOutOfPlace() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.1, 1))));
+    QVERIFY(writeFile("wa.wav", waveImage(noiseSamples(0.1, 2))));
+    MMControl device{SoundFallbacks{}};
+    for (const char* command : {"Prev", "Play", "Close", "Eject", ""}) {
+        device.setCommand(command);
+        QVERIFY(!device.isOpen());
+    }
+
+    // Only a wave audio device can be opened.
+    device.setDeviceType("CDAudio");
+    device.setFileName("card.wav");
+    device.setCommand("Open");
+    QVERIFY(!device.isOpen());
+
+    // Command names are not case-sensitive; a second Open keeps the sound of the first.
+    device.setDeviceType("WaveAudio");
+    device.setCommand("open");
+    QCOMPARE(device.source(), QString("card.wav"));
+    device.setFileName("wa.wav");
+    device.setCommand("Open");
+    QCOMPARE(device.source(), QString("card.wav"));
+    device.setCommand("Eject");
+    QVERIFY(device.isOpen());
+}
+
+void TestMMControl::closesOnceAndOpensAgain() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.1, 1))));
+    QVERIFY(writeFile("wa.wav", waveImage(noiseSamples(0.1, 2))));
+    MMControl device{SoundFallbacks{}};
+    openDevice(device, "card.wav");
+    device.setCommand("Close");
+    QVERIFY(!device.isOpen());
+    QVERIFY(device.source().isEmpty());
+    device.setCommand("Close");
+    device.setCommand("Play");
+    QVERIFY(!device.isOpen());
+
+    // Another sound, in another format.
+    QVERIFY(writeFile("wa.wav", waveImage(noiseSamples(0.1, 2), {1, 2, 22050})));
+    openDevice(device, "wa.wav");
+    QCOMPARE(device.source(), QString("wa.wav"));
+    device.setCommand("Prev");
+    device.setCommand("Play");
+
+    // A device destroyed while open releases its sound by itself.
+    auto other = std::make_unique<MMControl>(SoundFallbacks{});
+    openDevice(*other, "card.wav");
+    other->setCommand("Play");
+    other.reset();
+}
+
+void TestMMControl::reportsEveryCommandInOrder() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.1, 1))));
+    MMControl device{SoundFallbacks{}};
+    QSignalSpy spy(&device, &MMControl::commandIssued);
+    const QStringList sent{"Play", "Open", "Prev", "Play", "Eject", "Close", "Close"};
+    device.setDeviceType("WaveAudio");
+    device.setFileName("card.wav");
+    for (const QString& command : sent) device.setCommand(command);
+    QStringList received;
+    for (const QList<QVariant>& signal : spy) received << signal.at(0).toString();
+    QCOMPARE(received, sent);
+    QCOMPARE(device.command(), QString("Close"));
+}
+
+void TestMMControl::playReturnsAtOnce() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.3, 1))));
+    MMControl device{SoundFallbacks{}};
+    QElapsedTimer clock;
+    clock.start();
+    openDevice(device, "card.wav");
+    const qint64 openNs = clock.nsecsElapsed();
+    QCOMPARE(device.source(), QString("card.wav"));
+    const bool server = withServer();
+    QCOMPARE(device.isAudible(), server);
+
+    std::vector<qint64> plays;
+    for (int i = 0; i < 200; ++i) {
+        clock.restart();
+        device.setCommand("Prev");
+        device.setCommand("Play");
+        plays.push_back(clock.nsecsElapsed());
+        QTest::qWait(i % 20 == 0 ? 30 : 0);
+    }
+    std::sort(plays.begin(), plays.end());
+    const qint64 median = plays[plays.size() / 2];
+    qInfo("%s sound server: Open %.3f ms; Prev+Play median %.4f ms, slowest %.4f ms",
+          server ? "with a" : "without a", openNs / 1e6, median / 1e6, plays.back() / 1e6);
+    // Generous for a busy machine, yet far below any wait for the server or for the sound.
+    QVERIFY2(median < 1'000'000, "Prev+Play takes a millisecond or more");
+    QVERIFY2(plays.back() < 50'000'000, "a Prev+Play took 50 ms or more");
+}
+
+QTEST_GUILESS_MAIN(TestMMControl)
+#include "test_mm_control.moc"

@@ -1,0 +1,137 @@
+// The analysis that judges the end-to-end runs must itself tell a good recording from a bad one.
+#include "sound_analysis.h"
+#include "test_waves.h"
+
+#include <QTest>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace troven::test;
+
+namespace {
+
+Signal noise(double seconds, std::uint32_t seed) {
+    return signalFromS16(noiseSamples(seconds, seed));
+}
+
+Signal silence(double seconds) {
+    return Signal(static_cast<std::size_t>(seconds * kCaptureRate), 0.0);
+}
+
+Signal join(std::initializer_list<Signal> parts) {
+    Signal out;
+    for (const Signal& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Signal first(const Signal& s, double seconds) {
+    return Signal(s.begin(), s.begin() + static_cast<long>(seconds * kCaptureRate));
+}
+
+Signal from(const Signal& s, double seconds) {
+    return Signal(s.begin() + static_cast<long>(seconds * kCaptureRate), s.end());
+}
+
+KnownSound sound(const std::string& name, double seconds, std::uint32_t seed) {
+    return *knownSound(name, *troven::parseWave(waveImage(noiseSamples(seconds, seed))));
+}
+
+}  // namespace
+
+class TestSoundAnalysis : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void findsWholeRestartedAndShortPlays();
+    void catchesSoundsThatAreNotRestartedFromTheirBeginning();
+    void catchesGapsAndStraySound();
+    void findsSoundsStoredInOtherFormats();
+};
+
+void TestSoundAnalysis::findsWholeRestartedAndShortPlays() {
+    const std::vector<KnownSound> sounds{sound("card.wav", 0.4, 1), sound("wa.wav", 0.6, 2)};
+    const Signal card = noise(0.4, 1);
+    const Signal wa = noise(0.6, 2);
+    const Signal capture =
+        join({silence(0.2), card, silence(0.3), wa, silence(0.1), first(card, 0.13), silence(0.04),
+              card, silence(0.2), first(wa, 0.25), silence(0.3)});
+    const auto plays = findPlays(capture, sounds);
+    QCOMPARE(describe(plays), std::string("card.wav:whole wa.wav:whole card.wav:cut "
+                                          "card.wav:whole wa.wav:short"));
+    // Found to the sample, give or take the fade-in that counts as silence.
+    const std::size_t start = plays.front().start - std::size_t(0.2 * kCaptureRate);
+    QVERIFY(start < 132);
+    QCOMPARE(strayLength(capture, plays), std::size_t(0));
+}
+
+void TestSoundAnalysis::catchesSoundsThatAreNotRestartedFromTheirBeginning() {
+    const std::vector<KnownSound> sounds{sound("card.wav", 0.4, 1)};
+    const Signal card = noise(0.4, 1);
+
+    // The second play goes on where the first was instead of starting over.
+    Signal capture = join({silence(0.1), first(card, 0.15), silence(0.05), from(card, 0.15)});
+    auto plays = findPlays(capture, sounds);
+    QCOMPARE(describe(plays), std::string("card.wav:short"));
+    QVERIFY(strayLength(capture, plays) > 0);
+
+    // The first play is still heard under the second.
+    Signal mixed = join({silence(0.1), card, silence(0.3)});
+    const Signal again = join({silence(0.25), card});
+    QVERIFY(again.size() <= mixed.size());
+    for (std::size_t i = 0; i < again.size(); ++i) mixed[i] += again[i];
+    plays = findPlays(mixed, sounds);
+    // Heard only until the second begins, which is drowned by the first.
+    QCOMPARE(describe(plays), std::string("card.wav:short"));
+    QVERIFY(strayLength(mixed, plays) > 0);
+}
+
+void TestSoundAnalysis::catchesGapsAndStraySound() {
+    const std::vector<KnownSound> sounds{sound("card.wav", 0.4, 1)};
+    const Signal card = noise(0.4, 1);
+
+    // 30 ms of the sound lost on the way.
+    Signal capture = join({silence(0.1), first(card, 0.2), silence(0.03), from(card, 0.23)});
+    auto plays = findPlays(capture, sounds);
+    QCOMPARE(describe(plays), std::string("card.wav:short"));
+    QVERIFY(strayLength(capture, plays) > 0);
+
+    // A sound nobody asked for.
+    capture = join({silence(0.1), card, silence(0.1), noise(0.05, 99)});
+    plays = findPlays(capture, sounds);
+    QCOMPARE(describe(plays), std::string("card.wav:whole"));
+    QVERIFY(strayLength(capture, plays) > 0.04 * kCaptureRate);
+}
+
+void TestSoundAnalysis::findsSoundsStoredInOtherFormats() {
+    // A little fanfare of three held notes, stored as 16-bit stereo at 22050 Hz; the server
+    // plays it at 44100 Hz. Each held note matches its own first 20 ms again and again, yet it
+    // is one play.
+    const auto fanfare = [](double t) {
+        const double pitch = t < 0.1 ? 523.25 : t < 0.2 ? 659.25 : 783.99;
+        const double fade = std::min({1.0, t / 0.005, (0.35 - t) / 0.005});
+        return 0.5 * fade * std::sin(2 * M_PI * pitch * t);
+    };
+    QByteArray stored;
+    for (int i = 0; i < int(0.35 * 22050); ++i) {
+        const auto v =
+            qToLittleEndian(static_cast<qint16>(std::lround(fanfare(i / 22050.0) * 32767)));
+        for (int channel = 0; channel < 2; ++channel)
+            stored.append(reinterpret_cast<const char*>(&v), 2);
+    }
+    const auto wave = troven::parseWave(waveImage(stored, {1, 2, 22050}));
+    QVERIFY(wave);
+    const std::vector<KnownSound> sounds{*knownSound("wa.wav", *wave)};
+
+    Signal heard = silence(0.1);
+    for (int i = 0; i < int(0.35 * kCaptureRate); ++i)
+        heard.push_back(fanfare(double(i) / kCaptureRate));
+    const Signal capture = join({heard, silence(0.1)});
+    const auto plays = findPlays(capture, sounds);
+    QCOMPARE(describe(plays), std::string("wa.wav:whole"));
+    QCOMPARE(strayLength(capture, plays), std::size_t(0));
+}
+
+QTEST_GUILESS_MAIN(TestSoundAnalysis)
+#include "test_sound_analysis.moc"

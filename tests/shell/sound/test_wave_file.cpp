@@ -1,0 +1,137 @@
+#include "test_waves.h"
+#include "wave_file.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using troven::parseWave;
+using troven::readWaveFile;
+using namespace troven::test;
+
+Q_DECLARE_METATYPE(WaveHeader)
+
+class TestWaveFile : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void readsEveryPlayableEncoding_data();
+    void readsEveryPlayableEncoding();
+    void skipsOtherChunksAndKeepsWholeFrames();
+    void rejectsWhatCannotBePlayed_data();
+    void rejectsWhatCannotBePlayed();
+    void readsRegularFilesAndResourcesOnly();
+};
+
+void TestWaveFile::readsEveryPlayableEncoding_data() {
+    QTest::addColumn<WaveHeader>("header");
+    QTest::addColumn<QAudioFormat::SampleFormat>("sampleFormat");
+    QTest::newRow("8-bit mono") << WaveHeader{1, 1, 11025, 8} << QAudioFormat::UInt8;
+    QTest::newRow("16-bit stereo") << WaveHeader{1, 2, 44100, 16} << QAudioFormat::Int16;
+    QTest::newRow("32-bit mono") << WaveHeader{1, 1, 48000, 32} << QAudioFormat::Int32;
+    QTest::newRow("float stereo") << WaveHeader{3, 2, 22050, 32} << QAudioFormat::Float;
+    QTest::newRow("extensible 16-bit")
+        << WaveHeader{1, 2, 44100, 16, 0, true} << QAudioFormat::Int16;
+    QTest::newRow("extensible float")
+        << WaveHeader{3, 1, 96000, 32, 0, true} << QAudioFormat::Float;
+}
+
+void TestWaveFile::readsEveryPlayableEncoding() {
+    QFETCH(WaveHeader, header);
+    QFETCH(QAudioFormat::SampleFormat, sampleFormat);
+    // Ten frames of distinct bytes, so that any shift or cut shows.
+    QByteArray samples;
+    for (int i = 0; i < 10 * header.channels * header.bits / 8; ++i)
+        samples.append(char(i * 7 + 1));
+
+    const auto sound = parseWave(waveImage(samples, header));
+    QVERIFY(sound);
+    QCOMPARE(sound->format.sampleFormat(), sampleFormat);
+    QCOMPARE(sound->format.channelCount(), header.channels);
+    QCOMPARE(sound->format.sampleRate(), header.rate);
+    QCOMPARE(sound->samples, samples);
+}
+
+void TestWaveFile::skipsOtherChunksAndKeepsWholeFrames() {
+    const QByteArray samples = noiseSamples(0.01, 3);
+    // An odd-sized chunk before the format and one between it and the samples, each followed by
+    // its pad byte.
+    const QByteArray image = riffImage(
+        {chunk("LIST", "INFOabc"), formatChunk(), chunk("fact", "12345"), chunk("data", samples)});
+    auto sound = parseWave(image);
+    QVERIFY(sound);
+    QCOMPARE(sound->samples, samples);
+
+    // Half a frame at the end of the samples is not played.
+    sound = parseWave(riffImage({formatChunk(), chunk("data", samples + "x")}));
+    QVERIFY(sound);
+    QCOMPARE(sound->samples, samples);
+}
+
+void TestWaveFile::rejectsWhatCannotBePlayed_data() {
+    QTest::addColumn<QByteArray>("image");
+    const QByteArray samples = noiseSamples(0.05, 4);
+    const QByteArray whole = waveImage(samples);
+    const QByteArray data = chunk("data", samples);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("text") << QByteArray("this is not a sound at all, just some words");
+    QTest::newRow("not RIFF") << QByteArray("RIFX").append(whole.mid(4));
+    QTest::newRow("RIFF but not WAVE") << QByteArray(whole).replace(8, 4, "AVI ");
+    QTest::newRow("cut in the header") << whole.left(30);
+    QTest::newRow("samples cut short") << whole.chopped(1000);
+    QTest::newRow("no samples") << waveImage({});
+    QTest::newRow("no format") << riffImage({data});
+    QTest::newRow("no data chunk") << riffImage({formatChunk()});
+    QTest::newRow("samples before format") << riffImage({data, formatChunk()});
+    QTest::newRow("format too short") << riffImage({chunk("fmt ", formatChunk().mid(8, 14)), data});
+    QTest::newRow("chunk running past the end")
+        << riffImage({formatChunk(), QByteArray("LIST\xF0\xFF\xFF\xFF", 8), data});
+    QTest::newRow("ADPCM") << waveImage(samples, {2, 1, 44100, 4, 2048});
+    QTest::newRow("24-bit") << waveImage(samples, {1, 1, 44100, 24});
+    QTest::newRow("64-bit float") << waveImage(samples, {3, 1, 44100, 64});
+    QTest::newRow("extensible ADPCM") << waveImage(samples, {2, 1, 44100, 16, 0, true});
+    QTest::newRow("no channels") << waveImage(samples, {1, 0, 44100, 16, 2});
+    QTest::newRow("three channels") << waveImage(samples, {1, 3, 44100, 16});
+    QTest::newRow("rate 0") << waveImage(samples, {1, 1, 0, 16});
+    QTest::newRow("frame size wrong") << waveImage(samples, {1, 1, 44100, 16, 4});
+}
+
+void TestWaveFile::rejectsWhatCannotBePlayed() {
+    QFETCH(QByteArray, image);
+    QVERIFY(!parseWave(image));
+}
+
+void TestWaveFile::readsRegularFilesAndResourcesOnly() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString good = dir.filePath("good.wav");
+    QVERIFY(writeFile(good, waveImage(noiseSamples(0.05, 5))));
+    QVERIFY(readWaveFile(good));
+
+    const auto tiny = readWaveFile(":/test/data/tiny.wav");
+    QVERIFY(tiny);
+    QCOMPARE(tiny->samples.size(), 441 * 2);
+
+    QVERIFY(!readWaveFile(dir.filePath("missing.wav")));
+    QVERIFY(QDir(dir.path()).mkdir("folder.wav"));
+    QVERIFY(!readWaveFile(dir.filePath("folder.wav")));
+
+    // A fifo of that name would hold the reader until someone writes to it.
+    const QString fifo = dir.filePath("fifo.wav");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!readWaveFile(fifo));
+    QVERIFY(clock.elapsed() < 1000);
+
+    // Far too large for a sound effect: not even read.
+    const QString huge = dir.filePath("huge.wav");
+    QVERIFY(writeFile(huge, waveImage(noiseSamples(0.05, 5))));
+    QVERIFY(QFile::resize(huge, 17 * 1024 * 1024));
+    QVERIFY(!readWaveFile(huge));
+}
+
+QTEST_GUILESS_MAIN(TestWaveFile)
+#include "test_wave_file.moc"

@@ -1,0 +1,81 @@
+#include "test_waves.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+namespace troven::test {
+namespace {
+
+void append16(QByteArray& out, int value) {
+    const auto v = qToLittleEndian(static_cast<std::uint16_t>(value));
+    out.append(reinterpret_cast<const char*>(&v), 2);
+}
+
+void append32(QByteArray& out, qint64 value) {
+    const auto v = qToLittleEndian(static_cast<std::uint32_t>(value));
+    out.append(reinterpret_cast<const char*>(&v), 4);
+}
+
+}  // namespace
+
+QByteArray chunk(const char (&tag)[5], const QByteArray& body) {
+    QByteArray out(tag, 4);
+    append32(out, body.size());
+    out.append(body);
+    if (body.size() % 2 != 0) out.append('\0');
+    return out;
+}
+
+QByteArray formatChunk(const WaveHeader& header) {
+    const int blockAlign =
+        header.blockAlign != 0 ? header.blockAlign : header.channels * header.bits / 8;
+    QByteArray body;
+    append16(body, header.extensible ? 0xFFFE : header.formatTag);
+    append16(body, header.channels);
+    append32(body, header.rate);
+    append32(body, static_cast<qint64>(header.rate) * blockAlign);
+    append16(body, blockAlign);
+    append16(body, header.bits);
+    if (header.extensible) {
+        append16(body, 22);  // the extension's size
+        append16(body, header.bits);
+        append32(body, header.channels == 1 ? 0x4 : 0x3);  // front centre; front left and right
+        append16(body, header.formatTag);
+        body.append("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    }
+    return chunk("fmt ", body);
+}
+
+QByteArray riffImage(const QList<QByteArray>& chunks) {
+    QByteArray body("WAVE");
+    for (const QByteArray& c : chunks) body.append(c);
+    return chunk("RIFF", body);
+}
+
+QByteArray waveImage(const QByteArray& samples, const WaveHeader& header) {
+    return riffImage({formatChunk(header), chunk("data", samples)});
+}
+
+QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude) {
+    const int count = static_cast<int>(std::lround(seconds * 44100));
+    const int fade = 132;  // 3 ms at each end keep the edges from clicking
+    QByteArray out;
+    std::uint32_t state = seed;
+    for (int i = 0; i < count; ++i) {
+        state = state * 1664525U + 1013904223U;
+        const double white = static_cast<double>(state >> 8) / (1 << 24) * 2.0 - 1.0;
+        const double edge = std::min({1.0, (i + 1.0) / fade, (count - i) / double(fade)});
+        append16(out, static_cast<int>(std::lround(white * amplitude * edge * 32767)));
+    }
+    return out;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+}  // namespace troven::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace troven::test {
+
+// Header fields of a synthesised wave file.
+struct WaveHeader {
+    std::uint16_t formatTag = 1;  // 1 PCM, 3 float; with extensible, the sub-format's tag
+    int channels = 1;
+    int rate = 44100;
+    int bits = 16;
+    int blockAlign = 0;  // 0: channels * bits / 8, as it must be
+    bool extensible = false;
+};
+
+// One RIFF chunk: tag, length, body, pad byte.
+QByteArray chunk(const char (&tag)[5], const QByteArray& body);
+QByteArray formatChunk(const WaveHeader& header = {});
+// A RIFF/WAVE image holding the given chunks.
+QByteArray riffImage(const QList<QByteArray>& chunks);
+// A wave file image around samples already encoded as the header says.
+QByteArray waveImage(const QByteArray& samples, const WaveHeader& header = {});
+
+// Mono 16-bit white noise at 44100 Hz, the same for the same seed. Noise correlates with itself
+// only at zero lag, so each play can be found in a recording to the sample.
+QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude = 0.4);
+
+bool writeFile(const QString& path, const QByteArray& bytes);
+
+}  // namespace troven::test
