@@ -48,11 +48,16 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
         p.drawPixmap(interior().topLeft(), picture_);
         p.restore();
     }
-    if (border_ == Border::Flat) {
-        p.setPen(Qt::black);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    } else {
-        drawSunkenEdge(p, rect());
+    switch (border_) {
+        case Border::None:
+            break;
+        case Border::Flat:
+            p.setPen(Qt::black);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+            break;
+        case Border::Sunken:
+            drawSunkenEdge(p, rect());
+            break;
     }
 }
 

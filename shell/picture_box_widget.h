@@ -6,18 +6,20 @@
 namespace troven {
 
 // A picture box: a fixed border around a picture drawn at the top-left of its interior, on a
-// plain background. It reports a click (press and release on it) with its index.
+// plain background, looking the same whether its window is enabled or not. It reports a click
+// (press and release on it) with its index.
 class PictureBoxWidget : public QWidget {
     Q_OBJECT
 
   public:
-    enum class Border { Flat, Sunken };  // a 1-pixel black frame, or a 2-pixel sunken edge
+    // No border, a 1-pixel black frame, or a 2-pixel sunken edge; the value is the width.
+    enum class Border { None = 0, Flat = 1, Sunken = 2 };
 
     PictureBoxWidget(Border border, const QColor& background, QWidget* parent = nullptr);
 
     // The area inside the border, where the picture and child controls go.
     QRect interior() const;
-    int borderWidth() const { return border_ == Border::Flat ? 1 : 2; }
+    int borderWidth() const { return static_cast<int>(border_); }
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
     void setIndex(int index) { index_ = index; }

@@ -29,11 +29,10 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
         const QPixmap symbol = assets::loadPicture(
             QString::fromLatin1(kSymbols[static_cast<std::size_t>(suit)]), devicePixelRatioF());
         for (int end = 0; end < 2; ++end) {
-            auto* image = new QLabel(content);
+            auto* image = new PictureBoxWidget(Border::None, Qt::white, content);
             image->setObjectName(QStringLiteral("Image%1(%2)").arg(suit + 1).arg(end));
             image->setGeometry(end == 0 ? 0 : 336, kCell * suit, kCell, kCell);
-            image->setPixmap(symbol);
-            image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            image->setPicture(symbol);
         }
         for (int rank = 0; rank < kRanks; ++rank) {
             const Card card = cardOf(suit, rank);

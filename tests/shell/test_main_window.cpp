@@ -177,6 +177,19 @@ class TestMainWindow : public QObject {
                  (QStringList{"ニューゲーム(&N)", "-", "ランキング(&R)", "-", "終了(&E)"}));
     }
 
+    void altGOpensTheMenuAndNChoosesNewGame() {
+        Table t;
+        QVERIFY(t.form->Form_Load());
+        t.form->show();
+        t.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+        QTest::keyClick(t.form.get(), Qt::Key_G, Qt::AltModifier);
+        QMenu* menu = t.form->menuBar()->actions().first()->menu();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_N);
+        QTRY_COMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("GOOD LUCK!"));
+    }
+
     void loadingShowsCardBacksHidesThePileAndOpensBothDevices() {
         Table t;
         QVERIFY(t.form->Form_Load());
