@@ -15,6 +15,9 @@ namespace troven {
 int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("troven"));
+    // The installed desktop entry and icon carry this name (data/CMakeLists.txt); a Wayland
+    // desktop matches the window to them by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.troven.Troven"));
     // The program ends when the main window closes or through the menu, never because the splash
     // went before the main window came.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The installed game, started under Xvfb through its desktop entry's Exec line: the launcher
+# replaces itself with the game, which runs in the player's data folder, and the main window's
+# WM_CLASS matches the entry's StartupWMClass, so an X11 desktop puts the window under its entry.
+# Usage: e2e_installed_game.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1 id=$2
+. "$(dirname "$0")/lib.sh"
+need_tools Xvfb xdotool xprop
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    kill -9 "${pids[@]}" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+prefix="$work/pre fix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+desktop=$prefix/share/applications/$id.desktop
+launcher=$(exec_program "$(desktop_key "$desktop" Exec)")
+
+# Xvfb picks a free display itself and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+DISPLAY=:$(cat "$work/display")
+export DISPLAY XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
+
+XDG_DATA_HOME="$work/data home" "$launcher" 2>"$work/game.log" &
+game=$!
+pids+=("$game")
+window=
+for _ in $(seq 200); do
+    window=$(xdotool search --onlyvisible --name '^THE  TROVEN$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    kill -0 "$game" 2>/dev/null || { cat "$work/game.log"; fail "the game ended before showing its main window"; }
+    sleep 0.1
+done
+[ -n "$window" ] || fail "no main window within 20 s"
+
+[ "$(readlink "/proc/$game/exe")" = "$prefix/bin/troven" ] ||
+    fail "the launcher's process is $(readlink "/proc/$game/exe"), not the game"
+[ "$(readlink "/proc/$game/cwd")" = "$work/data home/$id" ] ||
+    fail "the game runs in $(readlink "/proc/$game/cwd")"
+echo "the launcher became the game, running in \$XDG_DATA_HOME/$id"
+
+wm_class=$(xprop -id "$window" WM_CLASS)
+startup_class=$(desktop_key "$desktop" StartupWMClass)
+[[ $wm_class == *", \"$startup_class\"" ]] ||
+    fail "the main window's $wm_class does not match StartupWMClass=$startup_class"
+echo "the main window's WM_CLASS matches StartupWMClass=$startup_class"
