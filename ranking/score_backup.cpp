@@ -17,8 +17,10 @@ SaveResult copyFile(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly)) return failed(source);
     QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly)) return failed(target);
-    for (QByteArray chunk; !(chunk = source.read(kChunk)).isEmpty();) target.write(chunk);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(target);
+    for (QByteArray chunk; !(chunk = source.read(kChunk)).isEmpty();) {
+        if (target.write(chunk) != chunk.size()) return failed(target);
+    }
     if (source.error() != QFileDevice::NoError) return failed(source);
     if (!target.commit()) return failed(target);
     return {};

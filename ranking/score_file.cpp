@@ -24,13 +24,19 @@ SaveResult saveTable(Module1& module, const DisplayedTable& table, const QString
     if (SaveResult kept = keepOriginalIfIrregular(path); !kept.ok()) return kept;
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, and every write checked (also in score_backup.cpp): QSaveFile's commit does not
+    // notice a write that fails only as its buffer is flushed, nor one cut short, and would put
+    // an empty or cut file in place on a full disk.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return {SaveResult::Failure::CannotCreate, file.errorString()};
     }
     for (int rank = 0; rank < kPlaces; ++rank) {
         module.RecName = table.Label1.at(static_cast<std::size_t>(rank));
         module.RecScore = fileScore(table.score(rank));
-        file.write(scoreLine(module.RecName, module.RecScore));
+        const QByteArray line = scoreLine(module.RecName, module.RecScore);
+        if (file.write(line) != line.size()) {
+            return {SaveResult::Failure::WriteFailed, file.errorString()};
+        }
     }
     if (!file.commit()) {
         const auto failure = file.error() == QFileDevice::WriteError
