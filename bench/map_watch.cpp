@@ -1,6 +1,7 @@
 // Starts a program and reports when each of the named top-level windows is first mapped on the X
 // display, in milliseconds since the start, then ends the program and reports its peak resident
-// memory. It listens for MapNotify events instead of polling, so it leaves the CPU to the program.
+// memory and the processor time it used. It listens for MapNotify events instead of polling, so it
+// leaves the CPU to the program.
 //
 //   map_watch TITLE [TITLE...] -- PROGRAM [ARGS...]
 #include <xcb/xcb.h>
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
     rusage usage{};
     wait4(child, &status, 0, &usage);
     std::printf("peak-rss-kb\t%ld\n", usage.ru_maxrss);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    std::printf("cpu-ms\t%.1f\n", ms(usage.ru_utime) + ms(usage.ru_stime));
     xcb_disconnect(c);
     return 0;
 }
