@@ -6,7 +6,7 @@ namespace troven {
 namespace {
 
 constexpr std::array<const char*, kPlaces> kNames = {"XYZ", "AAA", "BBB", "CCC", "VVV",
-                                                    "WWW", "GGG", "JJJ", "MMM", "QQQ"};
+                                                     "WWW", "GGG", "JJJ", "MMM", "QQQ"};
 
 }  // namespace
 
