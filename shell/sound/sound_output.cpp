@@ -7,7 +7,10 @@
 namespace troven {
 
 SoundOutput::~SoundOutput() {
-    // Deleting the sink runs the event loop, which must find no sink here.
+    // Qt's PulseAudio sink closes its stream when deleted and then runs the event loop, where a
+    // feed it queued while playing would use the closed stream and abort in libpulse. Stopped
+    // first, the sink lets that feed pass. The loop must find no sink here either.
+    if (sink_) sink_->stop();
     delete std::exchange(sink_, nullptr);
 }
 

@@ -64,6 +64,7 @@ class TestMMControl : public QObject {
     void closesOnceAndOpensAgain();
     void reportsEveryCommandInOrder();
     void playReturnsAtOnce();
+    void canBeDeletedWhileASoundIsPlaying();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -229,6 +230,19 @@ void TestMMControl::playReturnsAtOnce() {
     // Generous for a busy machine, yet far below any wait for the server or for the sound.
     QVERIFY2(median < 1'000'000, "Prev+Play takes a millisecond or more");
     QVERIFY2(plays.back() < 50'000'000, "a Prev+Play took 50 ms or more");
+}
+
+// The window deletes its devices whenever the program ends, often while a sound is still being
+// handed to the server; each delay below lands at another point of that hand-over.
+void TestMMControl::canBeDeletedWhileASoundIsPlaying() {
+    QVERIFY(writeFile("card.wav", waveImage(noiseSamples(0.3, 1))));
+    for (int delayMs = 0; delayMs < 60; delayMs += 2) {
+        auto device = std::make_unique<MMControl>(SoundFallbacks{});
+        openDevice(*device, "card.wav");
+        device->setCommand("Play");
+        QTest::qWait(delayMs);
+        device.reset();
+    }
 }
 
 QTEST_GUILESS_MAIN(TestMMControl)
