@@ -16,7 +16,7 @@ namespace troven {
 Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
-    setWindowIcon(programIcon());
+    setWindowIcon(smallProgramIcon());
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kSize);

@@ -46,6 +46,12 @@ done
     fail "the game runs in $(readlink "/proc/$game/cwd")"
 echo "the launcher became the game, running in \$XDG_DATA_HOME/$id"
 
+# The main window opens its sound devices as it loads, which loads the installed sound module.
+module=$(grep -o '/.*/troven-sound\.so$' "/proc/$game/maps" | sort -u)
+[[ $module == "$prefix"/lib*/troven/troven-sound.so ]] ||
+    fail "the game's sound module is '$module', not the one installed under $prefix"
+echo "the game plays its sounds through the installed module"
+
 wm_class=$(xprop -id "$window" WM_CLASS)
 startup_class=$(desktop_key "$desktop" StartupWMClass)
 [[ $wm_class == *", \"$startup_class\"" ]] ||

@@ -1,9 +1,8 @@
 #include "mm_control.h"
 
-#include "sound_output.h"
+#include "audio_output.h"
+#include "sound_module.h"
 #include "wave_file.h"
-
-#include <QMediaDevices>
 
 #include <optional>
 #include <utility>
@@ -64,12 +63,13 @@ void MMControl::open() {
         sound = readWaveFile(copy);
         if (sound) source_ = copy;
     }
-    if (!sound) return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const SoundModule* module = sound ? soundModule() : nullptr;
+    if (!module) return;
+    QVariant device = module->defaultOutput();
     if (device.isNull()) return;
 
     if (!output_) {
-        output_ = new SoundOutput;
+        output_ = module->createOutput();
         output_->moveToThread(&thread_);
         connect(
             &thread_, &QThread::finished, output_, [output = output_] { delete output; },
@@ -78,7 +78,9 @@ void MMControl::open() {
         thread_.start();
     }
     audible_ = true;
-    send([output = output_, device, wave = std::move(*sound)] { output->load(device, wave); });
+    send([output = output_, device = std::move(device), wave = std::move(*sound)] {
+        output->load(device, wave);
+    });
 }
 
 void MMControl::prev() {

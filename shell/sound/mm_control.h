@@ -7,7 +7,7 @@
 
 namespace troven {
 
-class SoundOutput;
+class AudioOutput;
 
 // Bare wave file name -> the program's own copy of that sound, played when the file beside the
 // program is missing or cannot be played.
@@ -73,7 +73,7 @@ class MMControl : public QObject {
     bool audible_ = false;
     QString source_;
     QThread thread_;
-    SoundOutput* output_ = nullptr;  // lives in thread_ from the first sound on
+    AudioOutput* output_ = nullptr;  // lives in thread_ from the first sound on
 };
 
 }  // namespace troven

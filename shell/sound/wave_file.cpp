@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 
 static_assert(std::endian::native == std::endian::little,
               "wave samples are handed to the sink in file byte order");
@@ -40,17 +41,17 @@ class RiffReader {
     const QByteArray& image_;
 };
 
-QAudioFormat::SampleFormat sampleFormatOf(std::uint16_t tag, std::uint32_t bits) {
-    if (tag == kFormatPcm && bits == 8) return QAudioFormat::UInt8;
-    if (tag == kFormatPcm && bits == 16) return QAudioFormat::Int16;
-    if (tag == kFormatPcm && bits == 32) return QAudioFormat::Int32;
-    if (tag == kFormatFloat && bits == 32) return QAudioFormat::Float;
-    return QAudioFormat::Unknown;
+std::optional<WaveFormat::SampleFormat> sampleFormatOf(std::uint16_t tag, std::uint32_t bits) {
+    if (tag == kFormatPcm && bits == 8) return WaveFormat::UInt8;
+    if (tag == kFormatPcm && bits == 16) return WaveFormat::Int16;
+    if (tag == kFormatPcm && bits == 32) return WaveFormat::Int32;
+    if (tag == kFormatFloat && bits == 32) return WaveFormat::Float;
+    return std::nullopt;
 }
 
-// The "fmt " chunk's body, or an invalid format when this program cannot play it.
-QAudioFormat parseFormat(const RiffReader& riff, qint64 body, std::uint32_t size) {
-    if (size < 16 || !riff.has(body, 16)) return {};
+// The "fmt " chunk's body, or nothing when this program cannot play it.
+std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::uint32_t size) {
+    if (size < 16 || !riff.has(body, 16)) return std::nullopt;
     std::uint16_t tag = static_cast<std::uint16_t>(riff.u16(body));
     const std::uint32_t channels = riff.u16(body + 2);
     const std::uint32_t rate = riff.u32(body + 4);
@@ -58,19 +59,15 @@ QAudioFormat parseFormat(const RiffReader& riff, qint64 body, std::uint32_t size
     const std::uint32_t bits = riff.u16(body + 14);
     if (tag == kFormatExtensible) {
         // The real encoding is the first two bytes of the sub-format GUID.
-        if (size < 40 || !riff.has(body, 40)) return {};
+        if (size < 40 || !riff.has(body, 40)) return std::nullopt;
         tag = static_cast<std::uint16_t>(riff.u16(body + 24));
     }
-    const QAudioFormat::SampleFormat sampleFormat = sampleFormatOf(tag, bits);
-    if (sampleFormat == QAudioFormat::Unknown || channels < 1 || channels > 2 || rate < 1000 ||
-        rate > 192000 || blockAlign != channels * bits / 8) {
-        return {};
+    const std::optional<WaveFormat::SampleFormat> sampleFormat = sampleFormatOf(tag, bits);
+    if (!sampleFormat || channels < 1 || channels > 2 || rate < 1000 || rate > 192000 ||
+        blockAlign != channels * bits / 8) {
+        return std::nullopt;
     }
-    QAudioFormat format;
-    format.setSampleFormat(sampleFormat);
-    format.setChannelCount(static_cast<int>(channels));
-    format.setSampleRate(static_cast<int>(rate));
-    return format;
+    return WaveFormat(*sampleFormat, static_cast<int>(channels), static_cast<int>(rate));
 }
 
 }  // namespace
@@ -79,19 +76,19 @@ std::optional<WaveSound> parseWave(const QByteArray& image) {
     const RiffReader riff(image);
     if (!riff.tagAt(0, "RIFF") || !riff.tagAt(8, "WAVE")) return std::nullopt;
 
-    QAudioFormat format;
+    std::optional<WaveFormat> format;
     for (qint64 chunk = 12; riff.has(chunk, 8);) {
         const std::uint32_t size = riff.u32(chunk + 4);
         const qint64 body = chunk + 8;
         if (riff.tagAt(chunk, "fmt ")) {
             format = parseFormat(riff, body, size);
-            if (!format.isValid()) return std::nullopt;
+            if (!format) return std::nullopt;
         } else if (riff.tagAt(chunk, "data")) {
             // Samples before their format, a cut-off data chunk or no whole frame: unplayable.
-            if (!format.isValid() || !riff.has(body, size)) return std::nullopt;
-            const qint64 frames = size / format.bytesPerFrame();
+            if (!format || !riff.has(body, size)) return std::nullopt;
+            const qint64 frames = size / format->bytesPerFrame();
             if (frames == 0) return std::nullopt;
-            return WaveSound{format, riff.bytes(body, frames * format.bytesPerFrame())};
+            return WaveSound{*format, riff.bytes(body, frames * format->bytesPerFrame())};
         }
         chunk = body + size + (size & 1);  // chunks are padded to an even length
     }

@@ -1,16 +1,44 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 namespace troven {
 
-// The samples of a wave file, in the form an audio sink takes them.
+// How the samples of a sound are stored: the encodings a wave file may hold that this program
+// plays, in the file's (little-endian) byte order.
+class WaveFormat {
+  public:
+    enum SampleFormat { UInt8, Int16, Int32, Float };
+
+    constexpr WaveFormat(SampleFormat sampleFormat, int channelCount, int sampleRate)
+        : sampleFormat_(sampleFormat), channelCount_(channelCount), sampleRate_(sampleRate) {}
+
+    constexpr SampleFormat sampleFormat() const { return sampleFormat_; }
+    constexpr int channelCount() const { return channelCount_; }
+    constexpr int sampleRate() const { return sampleRate_; }
+    constexpr int bytesPerSample() const {
+        return sampleFormat_ == UInt8 ? 1 : sampleFormat_ == Int16 ? 2 : 4;
+    }
+    constexpr int bytesPerFrame() const { return bytesPerSample() * channelCount_; }
+    // Playing time of that many bytes, in microseconds.
+    constexpr std::int64_t durationForBytes(std::int64_t bytes) const {
+        return bytes / bytesPerFrame() * 1'000'000 / sampleRate_;
+    }
+    constexpr bool operator==(const WaveFormat&) const = default;
+
+  private:
+    SampleFormat sampleFormat_;
+    int channelCount_;
+    int sampleRate_;
+};
+
+// The samples of a wave file, in the form an audio output takes them.
 struct WaveSound {
-    QAudioFormat format;
+    WaveFormat format;
     QByteArray samples;
 };
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The long runs of the proof that nothing is lost, which CI runs only in bounded versions:
-#   - the score file reader under libFuzzer for ten million executions (TROVEN_FUZZ_RUNS),
+#   - the score file reader under libFuzzer for ten million executions (TROVEN_FUZZ_RUNS), and
+#     the saving of what was read for a million (TROVEN_ROUND_TRIP_RUNS),
 #   - a thousand kills of a saving program (TROVEN_KILLS),
 #   - one scripted game of the real program under valgrind's memcheck.
 # Builds what it needs into TROVEN_BUILD_DIR (default build/robustness) and the fuzz target into
@@ -28,8 +29,11 @@ step() {  # name, command...
 step "kills during a save" "$build/tests/robustness/kill_during_save" \
     "$build/tests/robustness/save_loop" "${TROVEN_KILLS:-1000}"
 step "valgrind" "$here/run_valgrind.sh" "$build/tests/robustness/scripted_game"
-step "fuzzing" env TROVEN_FUZZ_BUILD_DIR="$build/fuzz" \
-    "$repo/tests/ranking/run_fuzz.sh" --runs "${TROVEN_FUZZ_RUNS:-10000000}"
+step "fuzzing the reading" env TROVEN_FUZZ_BUILD_DIR="$build/fuzz" \
+    "$repo/tests/ranking/run_fuzz.sh" --runs "${TROVEN_FUZZ_RUNS:-10000000}" "$(nproc)"
+step "fuzzing the saving" env TROVEN_FUZZ_BUILD_DIR="$build/fuzz" \
+    TROVEN_FUZZ_TARGET=fuzz_score_round_trip \
+    "$repo/tests/ranking/run_fuzz.sh" --runs "${TROVEN_ROUND_TRIP_RUNS:-1000000}" "$(nproc)"
 
 if [ ${#failed[@]} -gt 0 ]; then
     echo "FAILED (or could not run): ${failed[*]}"

@@ -20,18 +20,18 @@ constexpr double kFindLevel = 0.8;   // correlation with a sound's head that mar
 constexpr double kMatchLevel = 0.9;  // correlation of a 10 ms piece that counts as heard
 
 double sampleAt(const WaveSound& wave, qsizetype frame, int channel) {
-    const QAudioFormat& f = wave.format;
+    const WaveFormat& f = wave.format;
     const char* p =
         wave.samples.constData() + frame * f.bytesPerFrame() + channel * f.bytesPerSample();
     switch (f.sampleFormat()) {
-        case QAudioFormat::UInt8:
+        case WaveFormat::UInt8:
             return (static_cast<std::uint8_t>(*p) - 128) / 128.0;
-        case QAudioFormat::Int16: {
+        case WaveFormat::Int16: {
             std::int16_t v;
             std::memcpy(&v, p, sizeof v);
             return v / 32768.0;
         }
-        case QAudioFormat::Int32: {
+        case WaveFormat::Int32: {
             std::int32_t v;
             std::memcpy(&v, p, sizeof v);
             return v / 2147483648.0;

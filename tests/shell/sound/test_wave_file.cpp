@@ -27,20 +27,20 @@ class TestWaveFile : public QObject {
 
 void TestWaveFile::readsEveryPlayableEncoding_data() {
     QTest::addColumn<WaveHeader>("header");
-    QTest::addColumn<QAudioFormat::SampleFormat>("sampleFormat");
-    QTest::newRow("8-bit mono") << WaveHeader{1, 1, 11025, 8} << QAudioFormat::UInt8;
-    QTest::newRow("16-bit stereo") << WaveHeader{1, 2, 44100, 16} << QAudioFormat::Int16;
-    QTest::newRow("32-bit mono") << WaveHeader{1, 1, 48000, 32} << QAudioFormat::Int32;
-    QTest::newRow("float stereo") << WaveHeader{3, 2, 22050, 32} << QAudioFormat::Float;
+    QTest::addColumn<troven::WaveFormat::SampleFormat>("sampleFormat");
+    QTest::newRow("8-bit mono") << WaveHeader{1, 1, 11025, 8} << troven::WaveFormat::UInt8;
+    QTest::newRow("16-bit stereo") << WaveHeader{1, 2, 44100, 16} << troven::WaveFormat::Int16;
+    QTest::newRow("32-bit mono") << WaveHeader{1, 1, 48000, 32} << troven::WaveFormat::Int32;
+    QTest::newRow("float stereo") << WaveHeader{3, 2, 22050, 32} << troven::WaveFormat::Float;
     QTest::newRow("extensible 16-bit")
-        << WaveHeader{1, 2, 44100, 16, 0, true} << QAudioFormat::Int16;
+        << WaveHeader{1, 2, 44100, 16, 0, true} << troven::WaveFormat::Int16;
     QTest::newRow("extensible float")
-        << WaveHeader{3, 1, 96000, 32, 0, true} << QAudioFormat::Float;
+        << WaveHeader{3, 1, 96000, 32, 0, true} << troven::WaveFormat::Float;
 }
 
 void TestWaveFile::readsEveryPlayableEncoding() {
     QFETCH(WaveHeader, header);
-    QFETCH(QAudioFormat::SampleFormat, sampleFormat);
+    QFETCH(troven::WaveFormat::SampleFormat, sampleFormat);
     // Ten frames of distinct bytes, so that any shift or cut shows.
     QByteArray samples;
     for (int i = 0; i < 10 * header.channels * header.bits / 8; ++i)

@@ -1,10 +1,35 @@
 #include "sound_output.h"
 
+#include <QAudioFormat>
 #include <QAudioSink>
 
 #include <utility>
 
 namespace troven {
+namespace {
+
+QAudioFormat audioFormat(const WaveFormat& wave) {
+    QAudioFormat format;
+    switch (wave.sampleFormat()) {
+        case WaveFormat::UInt8:
+            format.setSampleFormat(QAudioFormat::UInt8);
+            break;
+        case WaveFormat::Int16:
+            format.setSampleFormat(QAudioFormat::Int16);
+            break;
+        case WaveFormat::Int32:
+            format.setSampleFormat(QAudioFormat::Int32);
+            break;
+        case WaveFormat::Float:
+            format.setSampleFormat(QAudioFormat::Float);
+            break;
+    }
+    format.setChannelCount(wave.channelCount());
+    format.setSampleRate(wave.sampleRate());
+    return format;
+}
+
+}  // namespace
 
 SoundOutput::~SoundOutput() {
     // Qt's PulseAudio sink closes its stream when deleted and then runs the event loop, where a
@@ -14,15 +39,17 @@ SoundOutput::~SoundOutput() {
     delete std::exchange(sink_, nullptr);
 }
 
-void SoundOutput::load(const QAudioDevice& device, const WaveSound& sound) {
+void SoundOutput::load(const QVariant& output, const WaveSound& sound) {
+    const auto device = output.value<QAudioDevice>();
+    const QAudioFormat format = audioFormat(sound.format);
     release();
     samples_.setData(sound.samples);
     samples_.open(QIODevice::ReadOnly);
-    if (sink_ && (device != device_ || sink_->format() != sound.format)) {
+    if (sink_ && (device != device_ || sink_->format() != format)) {
         std::exchange(sink_, nullptr)->deleteLater();
     }
     device_ = device;
-    if (!sink_ && !device.isNull()) sink_ = new QAudioSink(device, sound.format, this);
+    if (!sink_ && !device.isNull()) sink_ = new QAudioSink(device, format, this);
 }
 
 void SoundOutput::rewind() {
