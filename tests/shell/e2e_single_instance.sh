@@ -9,11 +9,10 @@ pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-display=:$((200 + RANDOM % 300))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(cd "$(dirname "$0")" && pwd)/xvfb.sh"
+start_xvfb "$work"
+pids+=("$xvfb_pid")
+export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
 cd "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
