@@ -1,3 +1,4 @@
 #include "application.h"
+#include "sound_module.h"
 
-int main(int argc, char** argv) { return troven::runProgram(argc, argv); }
+int main(int argc, char** argv) { troven::endProcess(troven::runProgram(argc, argv)); }

@@ -5,8 +5,21 @@
 #include <QLibrary>
 #include <QStringList>
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+
+#if defined(__SANITIZE_ADDRESS__) && __has_include(<sanitizer/lsan_interface.h>)
+#include <sanitizer/lsan_interface.h>
+#define TROVEN_CHECK_LEAKS_NOW() __lsan_do_leak_check()
+#else
+#define TROVEN_CHECK_LEAKS_NOW()
+#endif
+
 namespace troven {
 namespace {
+
+std::atomic<bool> moduleLoaded{false};
 
 QStringList modulePaths() {
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -28,6 +41,7 @@ const SoundModule* loadSoundModule() {
         QLibrary library(path);
         if (const auto entry =
                 reinterpret_cast<SoundModuleEntry>(library.resolve(kSoundModuleEntry))) {
+            moduleLoaded = true;
             return entry();
         }
     }
@@ -39,6 +53,14 @@ const SoundModule* loadSoundModule() {
 const SoundModule* soundModule() {
     static const SoundModule* const module = loadSoundModule();
     return module;
+}
+
+void endProcess(int status) {
+    if (!moduleLoaded) std::exit(status);
+    std::fflush(nullptr);
+    // The leak check of AddressSanitizer builds would otherwise run among the skipped handlers.
+    TROVEN_CHECK_LEAKS_NOW();
+    std::_Exit(status);
 }
 
 }  // namespace troven

@@ -20,6 +20,7 @@
 #include "picture_box_widget.h"
 #include "ranking_window.h"
 #include "score_file.h"
+#include "sound_module.h"
 
 namespace {
 
@@ -134,4 +135,4 @@ void startScript() { new Script(QCoreApplication::instance()); }
 
 Q_COREAPP_STARTUP_FUNCTION(startScript)
 
-int main(int argc, char** argv) { return troven::runProgram(argc, argv); }
+int main(int argc, char** argv) { troven::endProcess(troven::runProgram(argc, argv)); }

@@ -26,6 +26,7 @@
 #include "previous_instance.h"
 #include "ranking_window.h"
 #include "scripted_random.h"
+#include "sound_test_main.h"
 
 using namespace troven;
 
@@ -188,5 +189,5 @@ class TestSoundFailures : public QObject {
     }
 };
 
-QTEST_MAIN(TestSoundFailures)
+TROVEN_SOUND_TEST_MAIN(TestSoundFailures, QApplication)
 #include "test_sound_failures.moc"

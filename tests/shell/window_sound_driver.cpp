@@ -12,9 +12,12 @@
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "scripted_random.h"
+#include "sound_module.h"
 #include "test_waves.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int drive(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) return 2;
     using troven::test::noiseSamples, troven::test::waveImage;
@@ -37,3 +40,7 @@ int main(int argc, char** argv) {
     form.close();
     return form.game().count() == 4 ? 0 : 1;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { troven::endProcess(drive(argc, argv)); }

@@ -5,6 +5,7 @@
 // how long Prev and Play took together.
 // usage: sound_driver DIR [--test-sounds]
 #include "mm_control.h"
+#include "sound_module.h"
 #include "test_waves.h"
 #include "wave_file.h"
 
@@ -28,9 +29,7 @@ void pause(int ms) {
     loop.exec();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int drive(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool testSounds = argc == 3 && QByteArray(argv[2]) == "--test-sounds";
     if ((argc != 2 && !testSounds) || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) {
@@ -93,3 +92,7 @@ int main(int argc, char** argv) {
     std::printf("slowest Prev+Play: %.3f ms\n", slowestNs / 1e6);
     return 0;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { troven::endProcess(drive(argc, argv)); }

@@ -1,4 +1,5 @@
 #include "mm_control.h"
+#include "sound_test_main.h"
 #include "test_waves.h"
 
 #include <QDir>
@@ -245,5 +246,5 @@ void TestMMControl::canBeDeletedWhileASoundIsPlaying() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestMMControl)
+TROVEN_SOUND_TEST_MAIN(TestMMControl, QCoreApplication)
 #include "test_mm_control.moc"
