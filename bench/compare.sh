@@ -9,6 +9,7 @@
 #     "Maximum resident set size"), each program ended 300 ms after its first window was mapped;
 #     the game once more after its main window came, for its whole start-up;
 #   - a click on a hand slot (without and, where pulseaudio is installed, with a sound server),
+#     and (bench/sound_latency.sh) the delay from a click to its card sound,
 #     the model's plays per second, and the ranking's load of score.dat with a 1 GB file
 #     (bench_click, bench_game, bench_ranking).
 # The goals: the game's first window (the splash) mapped, and its peak memory, within 1.15 x the
@@ -130,3 +131,9 @@ echo
 echo "ranking window's load of score.dat (goal: the 1 GB file as fast as the 91-byte one):"
 quiet
 "$build/bench/bench_ranking" 2>/dev/null | grep '^FormLoad'
+if command -v pulseaudio >/dev/null; then
+    echo
+    echo "click to card sound, beyond the sound server's own delay (goal: 15 ms), 20 plays:"
+    quiet
+    "$(dirname "$0")/sound_latency.sh" "$build"
+fi

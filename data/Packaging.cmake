@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "THE TROVEN developers <maintainers@troven.i
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TROVEN_WEBSITE}/)
 # dpkg-shlibdeps finds the Qt 6 libraries (libqt6gui6 also holds the xcb platform plugin,
-# libqt6multimedia6 the PulseAudio output). Nothing links the Japanese fonts or Qt's own
+# libpulse0 the sound server's client). Nothing links the Japanese fonts or Qt's own
 # Japanese texts (qtbase_ja.qm), so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")

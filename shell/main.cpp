@@ -1,4 +1,3 @@
 #include "application.h"
-#include "sound_module.h"
 
-int main(int argc, char** argv) { troven::endProcess(troven::runProgram(argc, argv)); }
+int main(int argc, char** argv) { return troven::runProgram(argc, argv); }

@@ -130,7 +130,7 @@ bool Form1::Form_Load() {
         device->setDeviceType(QStringLiteral("WaveAudio"));
         device->setFileName(device == MMControl1 ? QStringLiteral("card.wav")
                                                  : QStringLiteral("wa.wav"));
-        device->setCommand(QStringLiteral("Open"));
+        device->setCommand(MMControl::Command::Open);
     }
     mirror();
     return true;
@@ -161,15 +161,15 @@ void Form1::Picture2_Click(int index) {
 }
 
 void Form1::playCardSound() {
-    MMControl1->setCommand(QStringLiteral("Prev"));
-    MMControl1->setCommand(QStringLiteral("Play"));
+    MMControl1->setCommand(MMControl::Command::Prev);
+    MMControl1->setCommand(MMControl::Command::Play);
 }
 
 void Form1::gameEnded(int count) {
     mirror();  // the finished table shows while the result is judged
     if (judgeGameResult(module1_, count, kScoreFileName)) {
-        MMControl2->setCommand(QStringLiteral("Prev"));
-        MMControl2->setCommand(QStringLiteral("Play"));
+        MMControl2->setCommand(MMControl::Command::Prev);
+        MMControl2->setCommand(MMControl::Command::Play);
         showForm2();
     }
 }
@@ -193,8 +193,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::Form_Unload() { closeSoundDevices(); }
 
 void Form1::closeSoundDevices() {
-    MMControl1->setCommand(QStringLiteral("Close"));
-    MMControl2->setCommand(QStringLiteral("Close"));
+    MMControl1->setCommand(MMControl::Command::Close);
+    MMControl2->setCommand(MMControl::Command::Close);
 }
 
 void Form1::mirror() {

@@ -26,10 +26,10 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # Each package name as a whole item of the comma-separated list, whatever version it carries.
 depends=",$(field Depends | tr -d ' '),"
 for package in fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
-    libqt6widgets6 libqt6gui6 libqt6multimedia6 libqt6core6 libc6; do
+    libqt6widgets6 libqt6gui6 libqt6core6 libpulse0 libc6; do
     [[ $depends =~ ,$package(\([^\)]*\))?, ]] || fail "Depends does not name $package: $(field Depends)"
 done
-echo "Depends names the IPA fonts, Qt's Japanese texts and the Qt 6 libraries"
+echo "Depends names the IPA fonts, Qt's Japanese texts, the Qt 6 libraries and libpulse"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"

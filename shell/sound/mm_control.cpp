@@ -8,13 +8,6 @@
 #include <utility>
 
 namespace troven {
-namespace {
-
-bool isCommand(const QString& command, const char* name) {
-    return command.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0;
-}
-
-}  // namespace
 
 SoundFallbacks builtInSounds() {
     return {{QStringLiteral("card.wav"), QStringLiteral(":/sounds/card.wav")},
@@ -26,33 +19,33 @@ MMControl::MMControl(QObject* parent) : MMControl(builtInSounds(), parent) {}
 MMControl::MMControl(SoundFallbacks fallbacks, QObject* parent)
     : QObject(parent), fallbacks_(std::move(fallbacks)) {}
 
-MMControl::~MMControl() {
-    // The output is deleted in its own thread as that thread ends (see open()).
-    thread_.quit();
-    thread_.wait();
-}
+MMControl::~MMControl() = default;
 
-void MMControl::setCommand(const QString& command) {
-    command_ = command;
+void MMControl::setCommand(Command command) {
     emit commandIssued(command);
-    if (isCommand(command, "Open")) {
-        open();
-    } else if (isCommand(command, "Prev")) {
-        prev();
-    } else if (isCommand(command, "Play")) {
-        play();
-    } else if (isCommand(command, "Close")) {
-        close();
+    switch (command) {
+        case Command::Open:
+            return open();
+        case Command::Prev:
+            if (output_) output_->rewind();
+            return;
+        case Command::Play:
+            if (output_) output_->play();
+            return;
+        case Command::Close:
+            open_ = false;
+            source_.clear();
+            output_.reset();
+            return;
     }
 }
 
-template <typename Step>
-void MMControl::send(Step step) {
-    QMetaObject::invokeMethod(output_, std::move(step), Qt::QueuedConnection);
-}
+bool MMControl::isAudible() const { return output_ && output_->isReady(); }
 
 void MMControl::open() {
-    if (open_ || !isCommand(deviceType_, "WaveAudio")) return;
+    if (open_ || deviceType_.compare(QLatin1StringView("WaveAudio"), Qt::CaseInsensitive) != 0) {
+        return;
+    }
     open_ = true;
 
     std::optional<WaveSound> sound;
@@ -63,40 +56,9 @@ void MMControl::open() {
         sound = readWaveFile(copy);
         if (sound) source_ = copy;
     }
-    const SoundModule* module = sound ? soundModule() : nullptr;
-    if (!module) return;
-    QVariant device = module->defaultOutput();
-    if (device.isNull()) return;
-
-    if (!output_) {
-        output_ = module->createOutput();
-        output_->moveToThread(&thread_);
-        connect(
-            &thread_, &QThread::finished, output_, [output = output_] { delete output; },
-            Qt::DirectConnection);
-        thread_.setObjectName(QStringLiteral("sound"));
-        thread_.start();
+    if (const SoundModule* module = sound ? soundModule() : nullptr) {
+        output_.reset(module->createOutput(*sound));
     }
-    audible_ = true;
-    send([output = output_, device = std::move(device), wave = std::move(*sound)] {
-        output->load(device, wave);
-    });
-}
-
-void MMControl::prev() {
-    if (audible_) send([output = output_] { output->rewind(); });
-}
-
-void MMControl::play() {
-    if (audible_) send([output = output_] { output->play(); });
-}
-
-void MMControl::close() {
-    if (!open_) return;
-    open_ = false;
-    source_.clear();
-    if (audible_) send([output = output_] { output->release(); });
-    audible_ = false;
 }
 
 }  // namespace troven

@@ -3,7 +3,8 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
-#include <QThread>
+
+#include <memory>
 
 namespace troven {
 
@@ -17,22 +18,25 @@ using SoundFallbacks = QHash<QString, QString>;
 SoundFallbacks builtInSounds();
 
 // A stand-in for the multimedia control that drives a "WaveAudio" device: the handlers set the
-// device type and file name, then carry out commands by setting Command:
-//   "Open"  loads the file named (a bare name in the working directory) once; when it is missing
-//           or unplayable, the built-in copy of that name instead;
-//   "Prev"  stops the sound and goes back to its beginning;
-//   "Play"  plays from there;
-//   "Close" releases the sound.
-// Commands it does not know, or that make no sense in the device's state, are ignored. Nothing is
-// ever reported: a sound that cannot be played is simply not heard. No command waits for the
-// sound or for the sound server; the sound is played from a thread of the device's own.
+// device type and file name, then carry out commands by setting Command. Commands that make no
+// sense in the device's state are ignored. Nothing is ever reported: a sound that cannot be
+// played is simply not heard, and no command waits for the sound or for the sound server.
 class MMControl : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString DeviceType READ deviceType WRITE setDeviceType)
     Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
-    Q_PROPERTY(QString Command READ command WRITE setCommand)
 
   public:
+    enum class Command {
+        Open,   // loads the file named (a bare name in the working directory) once; when it is
+                // missing or unplayable, the built-in copy of that name instead
+        Prev,   // goes back to the beginning of the sound
+        Play,   // plays from there: a sound still playing starts over after a Prev, and
+                // plays on undisturbed without one
+        Close,  // releases the sound
+    };
+    Q_ENUM(Command)
+
     explicit MMControl(QObject* parent = nullptr);
     explicit MMControl(SoundFallbacks fallbacks, QObject* parent = nullptr);
     ~MMControl() override;
@@ -41,39 +45,28 @@ class MMControl : public QObject {
     void setDeviceType(const QString& deviceType) { deviceType_ = deviceType; }
     QString fileName() const { return fileName_; }
     void setFileName(const QString& fileName) { fileName_ = fileName; }
-    // The last command set.
-    QString command() const { return command_; }
-    void setCommand(const QString& command);
+    void setCommand(Command command);
 
     // Between "Open" and "Close".
     bool isOpen() const { return open_; }
     // Where the open device's sound came from: the file, its built-in copy, or empty for none.
     QString source() const { return source_; }
-    // Whether the open device has a sound and an audio output to play it on.
-    bool isAudible() const { return audible_; }
+    // Whether the open device's sound is on the sound server, ready to be played at once.
+    bool isAudible() const;
 
   signals:
-    // Every command set, before it is carried out, known or not.
-    void commandIssued(const QString& command);
+    // Every command set, before it is carried out.
+    void commandIssued(troven::MMControl::Command command);
 
   private:
     void open();
-    void prev();
-    void play();
-    void close();
-    // Runs step on the output's thread, after every step sent before it.
-    template <typename Step>
-    void send(Step step);
 
     SoundFallbacks fallbacks_;
     QString deviceType_;
     QString fileName_;
-    QString command_;
     bool open_ = false;
-    bool audible_ = false;
     QString source_;
-    QThread thread_;
-    AudioOutput* output_ = nullptr;  // lives in thread_ from the first sound on
+    std::unique_ptr<AudioOutput> output_;
 };
 
 }  // namespace troven

@@ -5,21 +5,8 @@
 #include <QLibrary>
 #include <QStringList>
 
-#include <atomic>
-#include <cstdio>
-#include <cstdlib>
-
-#if defined(__SANITIZE_ADDRESS__) && __has_include(<sanitizer/lsan_interface.h>)
-#include <sanitizer/lsan_interface.h>
-#define TROVEN_CHECK_LEAKS_NOW() __lsan_do_leak_check()
-#else
-#define TROVEN_CHECK_LEAKS_NOW()
-#endif
-
 namespace troven {
 namespace {
-
-std::atomic<bool> moduleLoaded{false};
 
 QStringList modulePaths() {
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -37,11 +24,10 @@ QStringList modulePaths() {
 const SoundModule* loadSoundModule() {
     if (!QCoreApplication::instance()) return nullptr;
     for (const QString& path : modulePaths()) {
-        // Never unloaded: the outputs and the device values it made live until the program ends.
+        // Never unloaded: the outputs it made may live until the program ends.
         QLibrary library(path);
         if (const auto entry =
                 reinterpret_cast<SoundModuleEntry>(library.resolve(kSoundModuleEntry))) {
-            moduleLoaded = true;
             return entry();
         }
     }
@@ -53,14 +39,6 @@ const SoundModule* loadSoundModule() {
 const SoundModule* soundModule() {
     static const SoundModule* const module = loadSoundModule();
     return module;
-}
-
-void endProcess(int status) {
-    if (!moduleLoaded) std::exit(status);
-    std::fflush(nullptr);
-    // The leak check of AddressSanitizer builds would otherwise run among the skipped handlers.
-    TROVEN_CHECK_LEAKS_NOW();
-    std::_Exit(status);
 }
 
 }  // namespace troven

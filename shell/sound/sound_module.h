@@ -9,11 +9,4 @@ namespace troven {
 // Null when it cannot be loaded: the program then plays on in silence.
 const SoundModule* soundModule();
 
-// Ends the process with `status`, as returning from main would. Once the sound module is loaded,
-// the destructors of static objects are skipped: in them Qt Multimedia 6.4 takes its PulseAudio
-// connection down while the connection's own thread still runs, which now and then aborts the
-// process after everything else is done. Output is flushed first. Call it from main, with
-// everything of the program's own already gone.
-[[noreturn]] void endProcess(int status);
-
 }  // namespace troven

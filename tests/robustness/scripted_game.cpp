@@ -20,7 +20,6 @@
 #include "picture_box_widget.h"
 #include "ranking_window.h"
 #include "score_file.h"
-#include "sound_module.h"
 
 namespace {
 
@@ -135,4 +134,4 @@ void startScript() { new Script(QCoreApplication::instance()); }
 
 Q_COREAPP_STARTUP_FUNCTION(startScript)
 
-int main(int argc, char** argv) { troven::endProcess(troven::runProgram(argc, argv)); }
+int main(int argc, char** argv) { return troven::runProgram(argc, argv); }

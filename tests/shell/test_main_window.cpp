@@ -41,8 +41,9 @@ struct Table {
         form = std::make_unique<Form1>(previous, random);
         for (const char* name : {"MMControl1", "MMControl2"}) {
             auto* device = form->findChild<MMControl*>(QString::fromLatin1(name));
-            QObject::connect(device, &MMControl::commandIssued, [this, name](const QString& c) {
-                commands.append(QString::fromLatin1(name) + QLatin1Char(' ') + c);
+            QObject::connect(device, &MMControl::commandIssued, [this, name](MMControl::Command c) {
+                commands.append(QString::fromLatin1(name) + QLatin1Char(' ') +
+                                QVariant::fromValue(c).toString());
                 deckPosAtCommand.append(form->game().state().DeckPos);
             });
         }

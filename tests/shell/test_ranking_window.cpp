@@ -59,8 +59,9 @@ struct Session {
         QDir::setCurrent(dir.path());
         form = std::make_unique<Form1>(previous, random);
         auto* wa = form->findChild<MMControl*>(QStringLiteral("MMControl2"));
-        QObject::connect(wa, &MMControl::commandIssued,
-                         [this](const QString& c) { waCommands << c; });
+        QObject::connect(wa, &MMControl::commandIssued, [this](MMControl::Command c) {
+            waCommands << QVariant::fromValue(c).toString();
+        });
         if (!form->Form_Load()) qFatal("main window refused to load");
         form->show();
     }

@@ -12,7 +12,6 @@
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "scripted_random.h"
-#include "sound_module.h"
 #include "test_waves.h"
 
 namespace {
@@ -43,4 +42,4 @@ int drive(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { troven::endProcess(drive(argc, argv)); }
+int main(int argc, char** argv) { return drive(argc, argv); }

@@ -1,20 +1,14 @@
-// The one symbol troven-sound.so exports: its outputs and its view of the audio devices.
+// The one symbol troven-sound.so exports.
 #include "audio_output.h"
-#include "sound_output.h"
-
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include "pulse_output.h"
 
 namespace {
 
-QVariant defaultOutput() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    return device.isNull() ? QVariant() : QVariant::fromValue(device);
+troven::AudioOutput* createOutput(const troven::WaveSound& sound) {
+    return new troven::PulseOutput(sound);
 }
 
-troven::AudioOutput* createOutput() { return new troven::SoundOutput; }
-
-constexpr troven::SoundModule kModule{&defaultOutput, &createOutput};
+constexpr troven::SoundModule kModule{&createOutput};
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 // how long Prev and Play took together.
 // usage: sound_driver DIR [--test-sounds]
 #include "mm_control.h"
-#include "sound_module.h"
 #include "test_waves.h"
 #include "wave_file.h"
 
@@ -52,9 +51,10 @@ int drive(int argc, char** argv) {
         const qint64 start = clock.nsecsElapsed();
         device->setDeviceType("WaveAudio");
         device->setFileName(file);
-        device->setCommand("Open");
+        device->setCommand(MMControl::Command::Open);
         std::printf("%8.3f s  open %-8s took %.3f ms\n", start / 1e9, file,
                     (clock.nsecsElapsed() - start) / 1e6);
+        for (int waited = 0; !device->isAudible() && waited < 5000; waited += 10) pause(10);
         if (device->source() != file || !device->isAudible()) {
             std::fprintf(stderr, "sound_driver: %s cannot be played: %s\n", file,
                          device->source() != file ? "not a playable wave file" : "no audio output");
@@ -65,8 +65,8 @@ int drive(int argc, char** argv) {
     qint64 slowestNs = 0;
     const auto play = [&](MMControl& device) {
         const qint64 start = clock.nsecsElapsed();
-        device.setCommand("Prev");
-        device.setCommand("Play");
+        device.setCommand(MMControl::Command::Prev);
+        device.setCommand(MMControl::Command::Play);
         const qint64 took = clock.nsecsElapsed() - start;
         slowestNs = std::max(slowestNs, took);
         std::printf("%8.3f s  play %-8s took %.3f ms\n", start / 1e9, qPrintable(device.fileName()),
@@ -87,12 +87,12 @@ int drive(int argc, char** argv) {
     pause(150);  // a quick second click, well before the first play ends
     play(card);
     pause(length("card.wav"));
-    card.setCommand("Close");
-    wa.setCommand("Close");
+    card.setCommand(MMControl::Command::Close);
+    wa.setCommand(MMControl::Command::Close);
     std::printf("slowest Prev+Play: %.3f ms\n", slowestNs / 1e6);
     return 0;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) { troven::endProcess(drive(argc, argv)); }
+int main(int argc, char** argv) { return drive(argc, argv); }

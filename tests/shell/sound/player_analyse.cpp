@@ -1,0 +1,151 @@
+// Checks a recording of the scripted player's game: every play's card sound heard, whole unless
+// the next play came before it ended, wa.wav heard whole at every game end that entered the
+// ranking, nothing else heard, and each card sound started soon after its click, measured
+// against the reference burst written just before it.
+//
+// usage: player_analyse CAPTURE LOG LIMIT_MS card.wav wa.wav
+//   CAPTURE   what the pipe sink wrote: signed 16-bit little-endian mono at 44100 Hz
+//   LOG       the player's standard output
+//   LIMIT_MS  the longest delay allowed beyond the reference's
+// Exit status 0 when all holds, 1 when not, 2 on bad arguments.
+#include "sound_analysis.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+using namespace troven::test;
+
+namespace {
+
+struct Click {
+    double at;  // seconds
+    bool reference;
+    double gapMs;
+    bool ranked;
+};
+
+std::vector<Click> readLog(QFile& file) {
+    static const QRegularExpression line(
+        QStringLiteral(R"(^play ([0-9.]+) ref=([01]) gap_us=([0-9]+) ranked=([01])$)"));
+    std::vector<Click> clicks;
+    while (!file.atEnd()) {
+        const auto match = line.match(QString::fromUtf8(file.readLine()).trimmed());
+        if (!match.hasMatch()) continue;
+        clicks.push_back({match.captured(1).toDouble(), match.captured(2) == QLatin1String("1"),
+                          match.captured(3).toDouble() / 1000, match.captured(4) == "1"});
+    }
+    return clicks;
+}
+
+constexpr double kBurstLevel = 0.01;
+
+double ms(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / kCaptureRate; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 6) {
+        std::fprintf(stderr,
+                     "usage: player_analyse CAPTURE LOG LIMIT_MS card.wav wa.wav\n");
+        return 2;
+    }
+    QFile captureFile(QString::fromLocal8Bit(argv[1]));
+    QFile logFile(QString::fromLocal8Bit(argv[2]));
+    if (!captureFile.open(QIODevice::ReadOnly) || !logFile.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "player_analyse: cannot read the recording or the log\n");
+        return 2;
+    }
+    const double limitMs = QByteArray(argv[3]).toDouble();
+    std::vector<KnownSound> sounds;
+    for (int i = 4; i < 6; ++i) {
+        auto sound = readKnownSound(QString::fromLocal8Bit(argv[i]));
+        if (!sound) {
+            std::fprintf(stderr, "player_analyse: %s holds no sound\n", argv[i]);
+            return 2;
+        }
+        sounds.push_back(std::move(*sound));
+    }
+    const Signal capture = signalFromS16(captureFile.readAll());
+    const std::vector<Click> clicks = readLog(logFile);
+    std::vector<Play> plays = findPlays(capture, sounds);
+    std::vector<const Play*> card, wa;
+    for (const Play& p : plays) (p.sound == &sounds[0] ? card : wa).push_back(&p);
+
+    bool ok = true;
+    const auto problem = [&](const char* what, int index) {
+        std::printf("PROBLEM: %s (play %d)\n", what, index + 1);
+        ok = false;
+    };
+    const auto ranked =
+        std::count_if(clicks.begin(), clicks.end(), [](auto& c) { return c.ranked; });
+    std::printf(
+        "plays: %zu, card sounds heard: %zu; games entered in the ranking: %td, wa.wav "
+        "heard: %zu\n",
+        clicks.size(), card.size(), ranked, wa.size());
+    if (clicks.empty() || card.size() != clicks.size()) problem("not every play was heard", -1);
+    if (static_cast<std::size_t>(ranked) != wa.size()) problem("wa.wav heard wrongly often", -1);
+
+    std::vector<double> delays;
+    std::vector<Play> bursts;
+    const KnownSound burstSound{"ref", {}};
+    std::size_t nextWa = 0;
+    for (std::size_t i = 0; i < std::min(card.size(), clicks.size()); ++i) {
+        const int n = static_cast<int>(i);
+        const bool restarted = i + 1 < clicks.size() && clicks[i + 1].at - clicks[i].at < 0.12;
+        const PlayKind expected = restarted ? PlayKind::Cut : PlayKind::Whole;
+        if (card[i]->kind != expected)
+            problem(restarted ? "not cut by the next play" : "not whole", n);
+        if (clicks[i].reference) {
+            // The reference stream may split its burst when it starts from idle: its first
+            // sample is what counts. Nothing else sounds in the 100 ms before the burst.
+            const std::size_t end =
+                card[i]->start - std::min(card[i]->start, std::size_t{kCaptureRate / 500});
+            const std::size_t from = end - std::min(end, std::size_t{kCaptureRate / 10});
+            std::optional<std::size_t> burst;
+            for (std::size_t k = from; k < end && !burst; ++k) {
+                if (std::abs(capture[k]) > kBurstLevel) burst = k;
+            }
+            if (!burst) {
+                problem("no reference burst before it", n);
+            } else {
+                bursts.push_back({&burstSound, *burst, end - *burst, PlayKind::Short});
+                const double delay = ms(card[i]->start - *burst) - clicks[i].gapMs;
+                delays.push_back(delay);
+                if (delay > limitMs) problem("card sound late", n);
+                std::printf("play %2d at %7.3f s: card sound %6.1f ms after the reference\n", n + 1,
+                            clicks[i].at, delay);
+            }
+        }
+        if (clicks[i].ranked) {
+            if (nextWa >= wa.size()) continue;
+            const Play* w = wa[nextWa++];
+            // wa.wav's sound starts 150 ms into the file; the card sound of the same play is
+            // measured above.
+            const double late = ms(w->start - card[i]->start) - 150;
+            std::printf("play %2d: wa.wav %s, %.1f ms after the card sound's start + 150 ms\n",
+                        n + 1, w->kind == PlayKind::Whole ? "whole" : "NOT WHOLE", late);
+            if (w->kind != PlayKind::Whole) problem("wa.wav not whole", n);
+            if (late > limitMs || late < -limitMs) problem("wa.wav late", n);
+        }
+    }
+    plays.insert(plays.end(), bursts.begin(), bursts.end());
+    const std::size_t stray = strayLength(capture, plays);
+    if (stray > 0) {
+        std::printf("sound no play explains: %.1f ms\n", ms(stray));
+        problem("something else was heard", -1);
+    }
+    if (!delays.empty()) {
+        std::sort(delays.begin(), delays.end());
+        std::printf(
+            "delay beyond the reference over %zu plays: median %.1f ms, worst %.1f ms "
+            "(limit %.0f ms)\n",
+            delays.size(), delays[delays.size() / 2], delays.back(), limitMs);
+    }
+    std::printf("%s\n", ok ? "all heard as expected" : "FAILED");
+    return ok ? 0 : 1;
+}
