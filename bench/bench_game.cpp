@@ -27,12 +27,12 @@ void WholeGames(benchmark::State& state) {
     Game game(random, events);
     std::int64_t plays = 0;
     for (auto _ : state) {
-        game.mnuGameNew_Click();
+        game.newGame();
         for (int k = firstPlayable(game); k >= 0; k = firstPlayable(game)) {
-            game.Picture2_Click(k);
+            game.play(k);
             ++plays;
         }
-        benchmark::DoNotOptimize(game.controls());
+        benchmark::DoNotOptimize(game.hand());
     }
     state.counters["games/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -51,13 +51,13 @@ void Plays(benchmark::State& state) {
     Game game(random, events);
     std::int64_t plays = 0;
     for (auto _ : state) {
-        game.mnuGameNew_Click();
+        game.newGame();
         const auto start = std::chrono::steady_clock::now();
         for (int k = firstPlayable(game); k >= 0; k = firstPlayable(game)) {
-            game.Picture2_Click(k);
+            game.play(k);
             ++plays;
         }
-        benchmark::DoNotOptimize(game.controls());
+        benchmark::DoNotOptimize(game.hand());
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

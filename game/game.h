@@ -4,10 +4,11 @@
 #include <cstdint>
 
 #include "card.h"
-#include "controls.h"
 #include "game_events.h"
 #include "random_source.h"
 #include "shuffle.h"
+#include "table.h"
+#include "tracker.h"
 
 namespace troven {
 
@@ -21,8 +22,8 @@ struct GameState {
     std::int16_t PlayedRank = 0;
 };
 
-// The card game of the main window, without the window: the handlers change the state and the
-// controls they would change, and the window draws what controls() holds.
+// The card game of the main window, without the window: deal, play, the rule for the next play,
+// the tracker and the end of a game. The window shows what the accessors hold.
 class Game {
   public:
     static constexpr int kDealtDeckPos = kHandSize;
@@ -32,30 +33,35 @@ class Game {
     // Before the first game: the card back in every hand slot, the pile hidden.
     void showCardBacks();
     // New Game: reset the table, shuffle and deal five cards. Allowed at any moment.
-    void mnuGameNew_Click();
-    // A click on hand slot `index`. Refused (returns false, changes nothing) before the first
-    // deal and for a slot that is hidden, disabled or does not exist.
-    bool Picture2_Click(int index);
+    void newGame();
+    // Plays hand slot `slot`. Refused (returns false, changes nothing) unless canPlay(slot).
+    bool play(int slot);
 
-    bool canPlay(int index) const;
+    // Dealt, and the slot exists, holds a card and shares the last card's suit or rank.
+    bool canPlay(int slot) const;
     bool isDealt() const { return state_.Deck[0].has_value(); }
-    // Over (or won): dealt, and no visible slot may be played.
+    // Over (or won): dealt, and no slot may be played.
     bool isOver() const;
     // Cards drawn from the deck since the deal: the score.
     int count() const { return state_.DeckPos - kDealtDeckPos; }
 
     const GameState& state() const { return state_; }
-    const TableControls& controls() const { return controls_; }
+    const std::array<HandSlot, kHandSize>& hand() const { return hand_; }
+    const Pile& pile() const { return pile_; }
+    Message message() const { return message_; }
+    const Tracker& tracker() const { return tracker_; }
 
   private:
-    void program2();
-    void program4();
-    void program5();
+    void recordPlayedCard();
+    void judgeNextPlays();
 
     RandomSource& random_;
     GameEvents& events_;
     GameState state_;
-    TableControls controls_;
+    std::array<HandSlot, kHandSize> hand_{};
+    Pile pile_;
+    Message message_ = Message::None;
+    Tracker tracker_;
 };
 
 }  // namespace troven

@@ -10,7 +10,7 @@ int deckPositionOf(float r) {
     return static_cast<int>(r * static_cast<float>(kDeckSize));
 }
 
-void program1(DeckArray& deck, RandomSource& random) {
+void shuffleDeck(DeckArray& deck, RandomSource& random) {
     for (int i = 0; i < kDeckSize; ++i) {
         deck[static_cast<std::size_t>(i)] = static_cast<Card>(i);
     }

@@ -2,12 +2,27 @@
 
 #include <string_view>
 
+#include "table.h"
+
 namespace troven::text {
 
+// Under a hand slot that may be played.
 inline constexpr std::string_view kSelectable = "SELECTABLE";
-inline constexpr std::string_view kGoodLuck = "GOOD LUCK!";
-inline constexpr std::string_view kSelectACard = "Select a Card";
-inline constexpr std::string_view kGameOver = "ＧＡＭＥ　ＯＶＥＲ・・・";
-inline constexpr std::string_view kCongratulation = "CONGRATULATION ! ";
+
+constexpr std::string_view of(Message message) {
+    switch (message) {
+        case Message::None:
+            break;
+        case Message::GoodLuck:
+            return "GOOD LUCK!";
+        case Message::SelectACard:
+            return "Select a Card";
+        case Message::GameOver:
+            return "ＧＡＭＥ　ＯＶＥＲ・・・";
+        case Message::Congratulation:
+            return "CONGRATULATION ! ";
+    }
+    return {};
+}
 
 }  // namespace troven::text

@@ -25,12 +25,11 @@ QString pictureName(const Picture& picture) {
     return QStringLiteral("なし");
 }
 
-QString trackerState(const TrackerLabel& label) {
-    QString state = label.caption.empty()               ? QStringLiteral("出したカード")
-                    : label.foreColour == colour::kBlue ? QStringLiteral("手札にある")
-                                                        : QStringLiteral("まだ出ていない");
-    if (label.backColour == colour::kPink)
-        state += QStringLiteral("、最後のカードと同じマークか数字");
+QString trackerState(const TrackerCell& cell) {
+    QString state = cell.state == CardState::Played   ? QStringLiteral("出したカード")
+                    : cell.state == CardState::InHand ? QStringLiteral("手札にある")
+                                                      : QStringLiteral("まだ出ていない");
+    if (cell.matchesLastPlay) state += QStringLiteral("、最後のカードと同じマークか数字");
     return state;
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "card.h"
-#include "controls.h"
+#include "table.h"
 #include "tracker.h"
 
 // What a screen reader says of the table, in Japanese.
@@ -13,8 +13,8 @@ namespace troven::accessible {
 QString cardName(Card card);
 // A hand slot or the pile: the card it shows, its back, or nothing.
 QString pictureName(const Picture& picture);
-// A tracker label's card state: still to come, in the hand, played; and whether it matches.
-QString trackerState(const TrackerLabel& label);
+// A tracker label's card: still to come, in the hand, played; and whether it matches.
+QString trackerState(const TrackerCell& cell);
 // Whether a hand slot may be played now.
 QString slotState(bool visible, bool playable);
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "card.h"
-#include "controls.h"
+#include "table.h"
 
 namespace troven {
 

@@ -18,6 +18,7 @@
 #include "qt_colours.h"
 #include "ranking_window.h"
 #include "score_file.h"
+#include "texts.h"
 #include "tracker_panel.h"
 
 namespace troven {
@@ -92,7 +93,7 @@ void Form1::buildTable(QWidget* table) {
 
     Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, kTableGreen, table);
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->move(176, 136);
+    Picture3->setGeometry(QRect(QPoint(176, 136), kCreatedBoxSize));
 
     const QFont markFont = fonts::face(pGothic, 9);
     for (int k = 0; k < kHandSize; ++k) {
@@ -101,7 +102,7 @@ void Form1::buildTable(QWidget* table) {
                                            toQColor(colour::kWindowBackground), table);
         Picture2[i]->setObjectName(QStringLiteral("Picture2(%1)").arg(k));
         Picture2[i]->setIndex(k);
-        Picture2[i]->move(16 + 80 * k, 224);
+        Picture2[i]->setGeometry(QRect(QPoint(16 + 80 * k, 224), kCreatedBoxSize));
         connect(Picture2[i], &PictureBoxWidget::clicked, this, &Form1::Picture2_Click);
 
         Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
@@ -137,7 +138,7 @@ bool Form1::Form_Load() {
 }
 
 void Form1::mnuGameNew_Click() {
-    game_.mnuGameNew_Click();
+    game_.newGame();
     mirror();
 }
 
@@ -157,7 +158,7 @@ void Form1::showForm2() {
 void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
 
 void Form1::Picture2_Click(int index) {
-    if (game_.Picture2_Click(index)) mirror();
+    if (game_.play(index)) mirror();
 }
 
 void Form1::playCardSound() {
@@ -167,7 +168,8 @@ void Form1::playCardSound() {
 
 void Form1::gameEnded(int count) {
     mirror();  // the finished table shows while the result is judged
-    if (judgeGameResult(module1_, count, kScoreFileName)) {
+    if (entersRanking(count, kScoreFileName)) {
+        module1_.NewScore = count;
         MMControl2->setCommand(MMControl::Command::Prev);
         MMControl2->setCommand(MMControl::Command::Play);
         showForm2();
@@ -198,37 +200,40 @@ void Form1::closeSoundDevices() {
 }
 
 void Form1::mirror() {
-    const TableControls& c = game_.controls();
-    const auto show = [this](PictureBoxWidget* box, const PictureBox& model) {
-        box->setPicture(pictures_.of(model.picture));
-        box->resize(model.width, model.height);
-        box->setEnabled(model.enabled);
-        box->setVisible(model.visible);
-    };
     for (std::size_t k = 0; k < kHandSize; ++k) {
-        show(Picture2[k], c.Picture2[k]);
-        Label5[k]->setText(toQString(c.Label5[k]));
+        const HandSlot& slot = game_.hand()[k];
+        showPicture(Picture2[k], slot.picture, slot.visible);
+        // As created, the slots take clicks; from the first deal on, only the playable ones.
+        Picture2[k]->setEnabled(slot.playable || !game_.isDealt());
+        Label5[k]->setText(slot.playable ? toQString(text::kSelectable) : QString());
     }
-    show(Picture3, c.Picture3);
-    Label6->setText(QString::fromStdString(c.Label6));
-    Label7->setText(toQString(c.Label7));
-    Picture5->mirror(c.tracker);
+    showPicture(Picture3, game_.pile().picture, game_.pile().visible);
+    Label6->setText(game_.isDealt() ? QString::number(game_.count()) : QString());
+    Label7->setText(toQString(text::of(game_.message())));
+    Picture5->mirror(game_.tracker());
     describe();
+}
+
+// A picture box sizes itself to its picture, a 48 x 68 card inside its 1-pixel border, and keeps
+// its size without one.
+void Form1::showPicture(PictureBoxWidget* box, const Picture& picture, bool visible) {
+    box->setPicture(pictures_.of(picture));
+    if (picture.kind != Picture::Kind::None) box->resize(kCardBoxSize);
+    box->setVisible(visible);
 }
 
 // What a screen reader says of the count, the message, the pile and each hand slot.
 void Form1::describe() {
-    const TableControls& c = game_.controls();
     for (int k = 0; k < kHandSize; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        Picture2[i]->setAccessibleName(QStringLiteral("手札%1 %2")
-                                           .arg(k + 1)
-                                           .arg(accessible::pictureName(c.Picture2[i].picture)));
+        const HandSlot& slot = game_.hand()[i];
+        Picture2[i]->setAccessibleName(
+            QStringLiteral("手札%1 %2").arg(k + 1).arg(accessible::pictureName(slot.picture)));
         Picture2[i]->setAccessibleDescription(
-            accessible::slotState(c.Picture2[i].visible, game_.canPlay(k)));
+            accessible::slotState(slot.visible, game_.canPlay(k)));
     }
     Picture3->setAccessibleName(
-        QStringLiteral("場札 %1").arg(accessible::pictureName(c.Picture3.picture)));
+        QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)));
     Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
     Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
                                                        : Label7->text());
@@ -238,8 +243,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
     const int k = event->key() - Qt::Key_1;
     if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
-        PictureBoxWidget* slot = Picture2[static_cast<std::size_t>(k)];
-        if (slot->isVisible() && slot->isEnabled()) Picture2_Click(k);
+        Picture2_Click(k);
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -25,6 +25,9 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
 
   public:
     static constexpr QSize kClientSize{410, 385};
+    // A hand slot or the pile as created, and once it shows a card.
+    static constexpr QSize kCreatedBoxSize{57, 73};
+    static constexpr QSize kCardBoxSize{50, 70};
 
     Form1(PreviousInstance& previousInstance, RandomSource& random);
     ~Form1() override;
@@ -52,6 +55,7 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void Form_Unload();
     void closeSoundDevices();
     void mirror();
+    void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
     void describe();
     void playCardSound() override;
     void gameEnded(int count) override;

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "colours.h"
+#include "table_colours.h"
 
 namespace troven {
 

@@ -43,27 +43,36 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
             labels_[static_cast<std::size_t>(card)] = l;
         }
     }
-    // The labels as the window creates them, before any game.
-    const Tracker created;
-    for (int card = 0; card < kDeckSize; ++card) {
-        showLabel(static_cast<std::size_t>(card), created.label(static_cast<Card>(card)));
-    }
+    mirror(Tracker());  // the labels as the window creates them, before any game
+}
+
+TrackerPanel::Look TrackerPanel::lookOf(Card card, const TrackerCell& cell, bool asCreated) {
+    const std::string_view rank = kRankCaptions[static_cast<std::size_t>(rankOf(card))];
+    return {cell.state == CardState::Played ? std::string_view{} : rank,
+            cell.state == CardState::ToCome ? suitColour(suitOf(card)) : colour::kBlue,
+            cell.matchesLastPlay ? colour::kPink
+            : asCreated          ? colour::kWhite
+                                 : colour::kWindowBackground};
 }
 
 void TrackerPanel::mirror(const Tracker& tracker) {
     for (int card = 0; card < kDeckSize; ++card) {
-        const auto i = static_cast<std::size_t>(card);
-        const TrackerLabel& now = tracker.label(static_cast<Card>(card));
-        if (now != shown_[i]) showLabel(i, now);
+        const auto c = static_cast<Card>(card);
+        const Look look = lookOf(c, tracker.cell(c), tracker.isAsCreated());
+        if (!initialised_ || look != shown_[static_cast<std::size_t>(card)]) {
+            showLabel(c, look, tracker.cell(c));
+        }
     }
+    initialised_ = true;
 }
 
-void TrackerPanel::showLabel(std::size_t i, const TrackerLabel& label) {
+void TrackerPanel::showLabel(Card card, const Look& look, const TrackerCell& cell) {
+    const auto i = static_cast<std::size_t>(card);
     labels_[i]->setText(
-        QString::fromUtf8(label.caption.data(), static_cast<qsizetype>(label.caption.size())));
-    setLabelColours(labels_[i], toQColor(label.foreColour), toQColor(label.backColour));
-    labels_[i]->setAccessibleDescription(accessible::trackerState(label));
-    shown_[i] = label;
+        QString::fromUtf8(look.caption.data(), static_cast<qsizetype>(look.caption.size())));
+    setLabelColours(labels_[i], toQColor(look.foreColour), toQColor(look.backColour));
+    labels_[i]->setAccessibleDescription(accessible::trackerState(cell));
+    shown_[i] = look;
 }
 
 }  // namespace troven

@@ -4,7 +4,10 @@
 
 #include "card.h"
 #include "picture_box_widget.h"
+#include "table_colours.h"
 #include "tracker.h"
+
+#include <string_view>
 
 class QLabel;
 
@@ -20,15 +23,27 @@ class TrackerPanel : public PictureBoxWidget {
 
     // Shows what the tracker holds, touching only the labels that changed.
     void mirror(const Tracker& tracker);
+
+    // How a label shows its card's place: its rank in the row colour while the card is to come,
+    // in blue once dealt, no caption once played; pink behind it when it matches the card
+    // played last, white before the first game, the desktop's window background otherwise.
+    struct Look {
+        std::string_view caption;
+        Colour foreColour;
+        Colour backColour;
+        friend bool operator==(const Look&, const Look&) = default;
+    };
+    static Look lookOf(Card card, const TrackerCell& cell, bool asCreated);
     QLabel* label(int suit, int rank) const {
         return labels_[static_cast<std::size_t>(cardOf(suit, rank))];
     }
 
   private:
-    void showLabel(std::size_t i, const TrackerLabel& label);
+    void showLabel(Card card, const Look& look, const TrackerCell& cell);
 
     std::array<QLabel*, kDeckSize> labels_{};
-    std::array<TrackerLabel, kDeckSize> shown_{};
+    std::array<Look, kDeckSize> shown_{};
+    bool initialised_ = false;
 };
 
 }  // namespace troven

@@ -4,7 +4,6 @@
 #include "game.h"
 #include "recording_events.h"
 #include "scripted_random.h"
-#include "texts.h"
 
 namespace troven {
 namespace {
@@ -28,12 +27,13 @@ class GameTest : public ::testing::Test {
   protected:
     void deal(const std::array<Card, kDeckSize>& deck) {
         random = dealing(deck);
-        game.mnuGameNew_Click();
+        game.newGame();
     }
-    const TableControls& controls() const { return game.controls(); }
     const GameState& state() const { return game.state(); }
+    const HandSlot& slot(int k) const { return game.hand()[static_cast<std::size_t>(k)]; }
+    const TrackerCell& cell(Card c) const { return game.tracker().cell(c); }
     void playAll(std::initializer_list<int> slots) {
-        for (int k : slots) ASSERT_TRUE(game.Picture2_Click(k)) << "slot " << k;
+        for (int k : slots) ASSERT_TRUE(game.play(k)) << "slot " << k;
     }
 
     ScriptedRandom random;
@@ -41,37 +41,40 @@ class GameTest : public ::testing::Test {
     Game game{random, events};
 };
 
-TEST_F(GameTest, IsCreatedEmptyWithEveryControlAsTheWindowCreatesIt) {
+TEST_F(GameTest, IsCreatedEmptyThenShowsCardBacks) {
     EXPECT_FALSE(game.isDealt());
     for (const auto& entry : state().Deck) EXPECT_FALSE(entry.has_value());
     EXPECT_EQ(state().DeckPos, 0);
     EXPECT_EQ(state().PlayedCard, 0);
-    for (const PictureBox& slot : controls().Picture2) {
-        EXPECT_EQ(slot.picture, Picture::none());
-        EXPECT_TRUE(slot.visible && slot.enabled);
-        EXPECT_EQ(slot.width, 57);
-        EXPECT_EQ(slot.height, 73);
-    }
-    EXPECT_EQ(controls().tracker.at(1, 9), (TrackerLabel{"10", colour::kRed, colour::kWhite}));
-    EXPECT_EQ(controls().tracker.at(2, 0), (TrackerLabel{"A", colour::kBlack, colour::kWhite}));
+    EXPECT_EQ(game.message(), Message::None);
+    EXPECT_TRUE(game.tracker().isAsCreated());
+    for (Card c = 0; c < kDeckSize; ++c) EXPECT_EQ(cell(c), TrackerCell{}) << c;
 
     game.showCardBacks();
-    for (const PictureBox& slot : controls().Picture2) {
-        EXPECT_EQ(slot.picture, Picture::cardBack());
-        EXPECT_EQ(slot.width, 50);  // a 48 x 68 picture in a flat box
-        EXPECT_EQ(slot.height, 70);
+    for (const HandSlot& s : game.hand()) {
+        EXPECT_EQ(s, (HandSlot{Picture::cardBack(), true, false}));
     }
-    EXPECT_FALSE(controls().Picture3.visible);
+    EXPECT_FALSE(game.pile().visible);
 }
 
-TEST_F(GameTest, PlaysBeforeTheFirstDealAreRefused) {
+TEST_F(GameTest, OnlyPlayableSlotsOfTheHandArePlayed) {
     game.showCardBacks();
-    const TableControls before = controls();
-    for (int k = -1; k <= 5; ++k) EXPECT_FALSE(game.Picture2_Click(k));
+    for (int k = -1; k <= kHandSize; ++k) EXPECT_FALSE(game.play(k)) << "before the deal: " << k;
     EXPECT_EQ(events.sounds, 0);
-    EXPECT_EQ(state().DeckPos, 0);
-    EXPECT_EQ(controls().Label6, before.Label6);
-    EXPECT_EQ(controls().Picture3.visible, before.Picture3.visible);
+    EXPECT_FALSE(game.pile().visible);
+
+    deal(winningDeck());
+    // Just outside the hand on either side: refused, nothing changes.
+    for (int k : {-1, kHandSize}) {
+        EXPECT_FALSE(game.canPlay(k));
+        EXPECT_FALSE(game.play(k));
+    }
+    EXPECT_EQ(events.sounds, 0);
+    EXPECT_EQ(state().DeckPos, Game::kDealtDeckPos);
+    // The first and the last slot of the hand are taken.
+    EXPECT_TRUE(game.play(kHandSize - 1));
+    EXPECT_TRUE(game.play(0));
+    EXPECT_EQ(events.sounds, 2);
 }
 
 TEST_F(GameTest, NewGameDealsTheFirstFiveCardsAndSetsTheTableForAGame) {
@@ -82,26 +85,19 @@ TEST_F(GameTest, NewGameDealsTheFirstFiveCardsAndSetsTheTableForAGame) {
         const auto i = static_cast<std::size_t>(k);
         EXPECT_EQ(state().Hand[i], kShortGame[i]);
         EXPECT_EQ(state().Deck[i], kShortGame[i]);
-        EXPECT_EQ(controls().Picture2[i].picture, Picture::faceOf(kShortGame[i]));
-        EXPECT_TRUE(controls().Picture2[i].visible && controls().Picture2[i].enabled);
-        EXPECT_EQ(controls().Label5[i], "SELECTABLE");
+        EXPECT_EQ(slot(k), (HandSlot{Picture::faceOf(kShortGame[i]), true, true}));
     }
-    EXPECT_EQ(controls().Label6, "0");
-    EXPECT_EQ(controls().Label7, "GOOD LUCK!");
-    const PictureBox& pile = controls().Picture3;
-    EXPECT_FALSE(pile.visible);
-    EXPECT_EQ(pile.picture, Picture::none());
-    EXPECT_EQ(pile.width, 0);
-    EXPECT_EQ(pile.height, 0);
+    EXPECT_EQ(game.count(), 0);
+    EXPECT_EQ(game.message(), Message::GoodLuck);
+    EXPECT_EQ(game.pile(), (Pile{Picture::none(), false}));
 
-    // Exactly the five dealt cards are blue; all else shows its rank in its row colour.
+    // Exactly the five dealt cards are in the hand, all else still to come; nothing matches.
+    EXPECT_FALSE(game.tracker().isAsCreated());
     for (Card c = 0; c < kDeckSize; ++c) {
         const bool dealt =
             std::find(kShortGame.begin(), kShortGame.begin() + 5, c) != kShortGame.begin() + 5;
-        const TrackerLabel& l = controls().tracker.label(c);
-        EXPECT_EQ(l.caption, kRankCaptions[static_cast<std::size_t>(rankOf(c))]) << c;
-        EXPECT_EQ(l.foreColour, dealt ? colour::kBlue : suitColour(suitOf(c))) << c;
-        EXPECT_EQ(l.backColour, colour::kWindowBackground) << c;
+        EXPECT_EQ(cell(c), (TrackerCell{dealt ? CardState::InHand : CardState::ToCome, false}))
+            << c;
     }
 }
 
@@ -111,21 +107,17 @@ TEST_F(GameTest, APlayMovesTheCardToThePileAndRefillsItsSlot) {
     int soundsBeforeChange = 0;
     events.onSound = [&] { soundsBeforeChange += state().DeckPos == 5 ? 1 : 0; };
 
-    ASSERT_TRUE(game.Picture2_Click(0));
+    ASSERT_TRUE(game.play(0));
     EXPECT_EQ(soundsBeforeChange, 1);  // the sound starts before the state changes
     EXPECT_EQ(state().PlayedCard, played);
     EXPECT_EQ(state().PlayedSuit, suitOf(played));
     EXPECT_EQ(state().PlayedRank, rankOf(played));
     EXPECT_EQ(state().DeckPos, 6);
     EXPECT_EQ(state().Hand[0], *state().Deck[5]);
-    EXPECT_EQ(controls().Picture2[0].picture, Picture::faceOf(*state().Deck[5]));
-    const PictureBox& pile = controls().Picture3;
-    EXPECT_TRUE(pile.visible);
-    EXPECT_EQ(pile.picture, Picture::faceOf(played));
-    EXPECT_EQ(pile.width, 50);
-    EXPECT_EQ(pile.height, 70);
-    EXPECT_EQ(controls().Label6, "1");
-    EXPECT_EQ(controls().Label7, "Select a Card");
+    EXPECT_EQ(slot(0).picture, Picture::faceOf(*state().Deck[5]));
+    EXPECT_EQ(game.pile(), (Pile{Picture::faceOf(played), true}));
+    EXPECT_EQ(game.count(), 1);
+    EXPECT_EQ(game.message(), Message::SelectACard);
 }
 
 TEST_F(GameTest, TheTrackerShowsPlayedCardsAndHighlightsTheMatchesOfTheLastOne) {
@@ -134,14 +126,13 @@ TEST_F(GameTest, TheTrackerShowsPlayedCardsAndHighlightsTheMatchesOfTheLastOne) 
     const Card last = state().PlayedCard;
     ASSERT_EQ(last, cardOf(0, 2));
     for (Card c = 0; c < kDeckSize; ++c) {
-        const TrackerLabel& l = controls().tracker.label(c);
-        const bool played = c <= last;
         const bool inHand =
             std::find(state().Hand.begin(), state().Hand.end(), c) != state().Hand.end();
+        const CardState where = c <= last ? CardState::Played
+                                : inHand  ? CardState::InHand
+                                          : CardState::ToCome;
         const bool matches = (suitOf(c) == suitOf(last) || rankOf(c) == rankOf(last)) && c != last;
-        EXPECT_EQ(l.caption.empty(), played) << c;
-        EXPECT_EQ(l.foreColour == colour::kBlue, played || inHand) << c;
-        EXPECT_EQ(l.backColour, matches ? colour::kPink : colour::kWindowBackground) << c;
+        EXPECT_EQ(cell(c), (TrackerCell{where, matches})) << c;
     }
 }
 
@@ -152,11 +143,10 @@ TEST_F(GameTest, SlotsAreSelectableExactlyWhenTheyShareSuitOrRank) {
         {kAceOfSpades, kTwoOfHearts, kThreeOfClubs, kFourOfDiamonds, kSixOfHearts, cardOf(0, 1)}));
     playAll({1});
     const std::array<bool, 5> expected = {false, true, false, false, true};
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_EQ(controls().Picture2[k].enabled, expected[k]) << k;
-        EXPECT_EQ(controls().Label5[k], expected[k] ? "SELECTABLE" : "") << k;
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(slot(k).playable, expected[static_cast<std::size_t>(k)]) << k;
     }
-    EXPECT_FALSE(game.Picture2_Click(0));  // disabled: refused, no sound
+    EXPECT_FALSE(game.play(0));  // not playable: refused, no sound
     EXPECT_EQ(events.sounds, 1);
     EXPECT_FALSE(game.isOver());
 }
@@ -165,47 +155,47 @@ TEST_F(GameTest, AHandWithNoMatchEndsTheGameOnce) {
     deal(kShortGame);
     playAll({0});
     EXPECT_TRUE(game.isOver());
-    EXPECT_EQ(controls().Label7, "ＧＡＭＥ　ＯＶＥＲ・・・");
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_FALSE(controls().Picture2[k].enabled);
-        EXPECT_EQ(controls().Label5[k], "");
-    }
+    EXPECT_EQ(game.message(), Message::GameOver);
+    for (const HandSlot& s : game.hand()) EXPECT_FALSE(s.playable);
     EXPECT_EQ(events.endings, std::vector<int>{1});
-    for (int k = 0; k < 5; ++k) EXPECT_FALSE(game.Picture2_Click(k));
+    for (int k = 0; k < 5; ++k) EXPECT_FALSE(game.play(k));
     EXPECT_EQ(events.endings.size(), 1u);
     EXPECT_EQ(events.sounds, 1);
 }
 
 TEST_F(GameTest, TheDeckRunsOutAtFortySevenAndLaterPlaysEmptyTheirSlots) {
     deal(winningDeck());
-    for (int n = 0; n < 47; ++n) ASSERT_TRUE(game.Picture2_Click(0));
-    EXPECT_EQ(state().DeckPos, 52);
-    EXPECT_EQ(controls().Label6, "47");
+    for (int n = 0; n < 46; ++n) ASSERT_TRUE(game.play(0));
+    // One card left to draw, then none.
+    EXPECT_EQ(state().DeckPos, kDeckSize - 1);
+    ASSERT_TRUE(game.play(0));
+    EXPECT_EQ(state().DeckPos, kDeckSize);
+    EXPECT_EQ(game.count(), 47);
+    EXPECT_TRUE(slot(0).visible);
     const Card last = state().Hand[0];
 
-    ASSERT_TRUE(game.Picture2_Click(0));
-    EXPECT_EQ(state().DeckPos, 52);
-    EXPECT_EQ(controls().Label6, "47");
+    ASSERT_TRUE(game.play(0));
+    EXPECT_EQ(state().DeckPos, kDeckSize);
+    EXPECT_EQ(game.count(), 47);
     EXPECT_EQ(state().Hand[0], last);  // the emptied slot keeps its number
-    EXPECT_EQ(controls().Picture3.picture, Picture::faceOf(last));
-    EXPECT_FALSE(controls().Picture2[0].visible);
-    // An emptied slot holds no card: never playable, no mark under it.
-    EXPECT_FALSE(controls().Picture2[0].enabled);
-    EXPECT_EQ(controls().Label5[0], "");
-    EXPECT_FALSE(game.Picture2_Click(0));
+    EXPECT_EQ(game.pile().picture, Picture::faceOf(last));
+    // An emptied slot holds no card: hidden, never playable.
+    EXPECT_FALSE(slot(0).visible);
+    EXPECT_FALSE(slot(0).playable);
+    EXPECT_FALSE(game.play(0));
 }
 
 TEST_F(GameTest, PlayingAllFiftyTwoCardsWinsTheGame) {
     deal(winningDeck());
-    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.Picture2_Click(0));
+    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0));
     playAll({1, 2, 3});
     EXPECT_TRUE(events.endings.empty());
-    EXPECT_EQ(controls().Label7, "Select a Card");
+    EXPECT_EQ(game.message(), Message::SelectACard);
     playAll({4});
     EXPECT_TRUE(game.isOver());
-    EXPECT_EQ(controls().Label7, "CONGRATULATION ! ");
+    EXPECT_EQ(game.message(), Message::Congratulation);
     EXPECT_EQ(events.endings, std::vector<int>{47});
-    for (Card c = 0; c < kDeckSize; ++c) EXPECT_EQ(controls().tracker.label(c).caption, "");
+    for (Card c = 0; c < kDeckSize; ++c) EXPECT_EQ(cell(c).state, CardState::Played) << c;
 }
 
 TEST_F(GameTest, AGameEndsWhenNoVisibleSlotMatchesEvenIfAnEmptiedOneWould) {
@@ -224,15 +214,15 @@ TEST_F(GameTest, AGameEndsWhenNoVisibleSlotMatchesEvenIfAnEmptiedOneWould) {
     for (std::size_t i = 5; i < kDeckSize; ++i) deck[i] = path[i - 4];
     deal(deck);
 
-    for (int p = 0; p < 48; ++p) ASSERT_TRUE(game.Picture2_Click(0));
+    for (int p = 0; p < 48; ++p) ASSERT_TRUE(game.play(0));
     EXPECT_TRUE(game.isOver());
-    EXPECT_EQ(controls().Label7, "ＧＡＭＥ　ＯＶＥＲ・・・");
+    EXPECT_EQ(game.message(), Message::GameOver);
     EXPECT_EQ(events.endings, std::vector<int>{47});
 }
 
 TEST_F(GameTest, NewGameRestoresEverythingButKeepsThePlayedCard) {
     deal(winningDeck());
-    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.Picture2_Click(0));
+    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0));
     const Card played = state().PlayedCard;
     const auto suit = state().PlayedSuit;
     const auto rank = state().PlayedRank;
@@ -241,17 +231,13 @@ TEST_F(GameTest, NewGameRestoresEverythingButKeepsThePlayedCard) {
     EXPECT_EQ(state().PlayedCard, played);
     EXPECT_EQ(state().PlayedSuit, suit);
     EXPECT_EQ(state().PlayedRank, rank);
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_TRUE(controls().Picture2[k].visible && controls().Picture2[k].enabled);
-        EXPECT_EQ(controls().Label5[k], "SELECTABLE");
-    }
-    EXPECT_FALSE(controls().Picture3.visible);
-    EXPECT_EQ(controls().Label6, "0");
-    EXPECT_EQ(controls().Label7, "GOOD LUCK!");
-    EXPECT_EQ(controls().tracker.label(kKingOfClubs),
-              (TrackerLabel{"K", colour::kBlack, colour::kWindowBackground}));
+    for (const HandSlot& s : game.hand()) EXPECT_TRUE(s.visible && s.playable);
+    EXPECT_FALSE(game.pile().visible);
+    EXPECT_EQ(game.count(), 0);
+    EXPECT_EQ(game.message(), Message::GoodLuck);
+    EXPECT_EQ(cell(kKingOfClubs), TrackerCell{});
     // The first play of the new game is free again, whatever was played last.
-    EXPECT_TRUE(game.Picture2_Click(2));
+    EXPECT_TRUE(game.play(2));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(Shuffle, ExchangesTheDrawnPairsInOrderFromTheFilledDeck) {
     ScriptedRandom random(
         {valueFor(0), valueFor(51), valueFor(1), valueFor(51), valueFor(7), valueFor(7)});
     DeckArray deck{};
-    program1(deck, random);
+    shuffleDeck(deck, random);
     EXPECT_EQ(deck[0], 51);
     EXPECT_EQ(deck[1], 0);
     EXPECT_EQ(deck[51], 1);
@@ -51,7 +51,7 @@ TEST(Shuffle, MakesFiftyTwoExchangesNotAPassOverTheDeck) {
     values.push_back(valueFor(10));
     ScriptedRandom random(values);
     DeckArray deck{};
-    program1(deck, random);
+    shuffleDeck(deck, random);
     EXPECT_EQ(deck[9], 9);
     EXPECT_EQ(deck[10], 10);
 }
@@ -59,9 +59,9 @@ TEST(Shuffle, MakesFiftyTwoExchangesNotAPassOverTheDeck) {
 TEST(Shuffle, EveryShuffleStartsAgainFromTheFilledOrder) {
     ScriptedRandom random({valueFor(4), valueFor(20)});
     DeckArray deck{};
-    program1(deck, random);
+    shuffleDeck(deck, random);
     const DeckArray first = deck;
-    program1(deck, random);  // the script restarts at reseed, so the same exchanges follow
+    shuffleDeck(deck, random);  // the script restarts at reseed, so the same exchanges follow
     EXPECT_EQ(deck, first);
     EXPECT_EQ(random.reseeds, 2);
 }
@@ -71,7 +71,7 @@ TEST(Shuffle, TheClockSeededSourceAlwaysGivesAPermutation) {
     DeckArray deck{};
     std::set<std::vector<Card>> orders;
     for (int n = 0; n < 2000; ++n) {
-        program1(deck, random);
+        shuffleDeck(deck, random);
         ASSERT_TRUE(isPermutation(deck));
         std::vector<Card> order;
         for (const auto& e : deck) order.push_back(*e);

@@ -4,7 +4,8 @@
 
 namespace troven {
 
-// Colours as the window system writes them: 0x00BBGGRR, or a system colour with the top bit set.
+// The table's colours as the layout gives them: 0x00BBGGRR, or a system colour with the top bit
+// set.
 using Colour = std::uint32_t;
 
 namespace colour {
