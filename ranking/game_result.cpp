@@ -5,13 +5,8 @@
 
 namespace troven {
 
-bool judgeGameResult(Module1& module, int count, const QString& path) {
-    ScoreFileReader reader(path);
-    for (int rank = 0; rank < kPlaces; ++rank) reader.readRecord(module);
-    // The record buffer now holds the tenth record.
-    if (count <= module.RecScore) return false;
-    module.NewScore = count;
-    return true;
+bool entersRanking(int count, const QString& path) {
+    return count > ScoreFileReader(path).record(kPlaces - 1).score;
 }
 
 }  // namespace troven

@@ -14,7 +14,7 @@ RankingWindowModel::RankingWindowModel(Module1& module, MainWindowSwitch& mainWi
 
 void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     mainWindow_.setMainWindowEnabled(false);
-    table_ = loadTable(module_, path_);
+    table_ = loadTable(path_);
     for (int rank = 0; rank < kPlaces; ++rank) {
         const auto i = static_cast<std::size_t>(rank);
         ranking_[i] = RankEntry{table_.Label1[i], table_.score(rank)};
@@ -34,7 +34,7 @@ void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
 }
 
 SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
-    SaveResult saved = saveTable(module_, table_, path_);
+    SaveResult saved = saveTable(table_, path_);
     if (!saved.ok()) dialogs.showWarning(saveFailureMessage(path_, saved));
     mainWindow_.setMainWindowEnabled(true);
     return saved;

@@ -9,18 +9,18 @@
 
 namespace troven {
 
-DisplayedTable loadTable(Module1& module, const QString& path) {
-    ScoreFileReader reader(path);
+DisplayedTable loadTable(const QString& path) {
+    const ScoreFileReader reader(path);
     DisplayedTable table;
-    for (std::size_t i = 0; i < kPlaces; ++i) {
-        reader.readRecord(module);
-        table.Label1[i] = module.RecName;
-        table.Label2[i] = captionWithoutSign(module.RecScore);
+    for (int rank = 0; rank < kPlaces; ++rank) {
+        const ScoreRecord record = reader.record(rank);
+        table.Label1.at(static_cast<std::size_t>(rank)) = record.name;
+        table.Label2.at(static_cast<std::size_t>(rank)) = captionWithoutSign(record.score);
     }
     return table;
 }
 
-SaveResult saveTable(Module1& module, const DisplayedTable& table, const QString& path) {
+SaveResult saveTable(const DisplayedTable& table, const QString& path) {
     if (SaveResult kept = keepOriginalIfIrregular(path); !kept.ok()) return kept;
 
     QSaveFile file(path);
@@ -31,9 +31,8 @@ SaveResult saveTable(Module1& module, const DisplayedTable& table, const QString
         return {SaveResult::Failure::CannotCreate, file.errorString()};
     }
     for (int rank = 0; rank < kPlaces; ++rank) {
-        module.RecName = table.Label1.at(static_cast<std::size_t>(rank));
-        module.RecScore = fileScore(table.score(rank));
-        const QByteArray line = scoreLine(module.RecName, module.RecScore);
+        const QByteArray line = scoreLine(table.Label1.at(static_cast<std::size_t>(rank)),
+                                          fileScore(table.score(rank)));
         if (file.write(line) != line.size()) {
             return {SaveResult::Failure::WriteFailed, file.errorString()};
         }

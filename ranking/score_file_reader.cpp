@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cassert>
 
 namespace troven {
 namespace {
@@ -52,12 +51,9 @@ void ScoreFileReader::split(QByteArrayView data) {
     }
 }
 
-void ScoreFileReader::readRecord(Module1& module) {
-    assert(next_ < kPlaces);
-    const int rank = next_++;
-    const auto& line = lines_[static_cast<std::size_t>(rank)];
-    module.RecName = line ? line->name : defaultName(rank);
-    module.RecScore = line ? line->score : defaultScore(rank);
+ScoreRecord ScoreFileReader::record(int rank) const {
+    const auto& line = lines_.at(static_cast<std::size_t>(rank));
+    return line ? ScoreRecord(*line) : ScoreRecord{defaultName(rank), defaultScore(rank)};
 }
 
 }  // namespace troven

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "default_table.h"
-#include "module1.h"
 #include "score_line.h"
 
 namespace troven {
@@ -28,16 +27,15 @@ class ScoreFileReader {
 
     ScoreFileState state() const { return state_; }
 
-    // The next of the ten records, into module.RecName and module.RecScore. A record the file
-    // does not hold in readable form comes from the default table at its rank.
-    void readRecord(Module1& module);
+    // Record `rank` (0 to 9). A record the file does not hold in readable form comes from the
+    // default table at its rank.
+    ScoreRecord record(int rank) const;
 
   private:
     void split(QByteArrayView data);
 
     std::array<std::optional<ParsedScoreLine>, kPlaces> lines_;
     bool exact_ = true;
-    int next_ = 0;
     ScoreFileState state_ = ScoreFileState::Missing;
 };
 

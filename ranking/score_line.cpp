@@ -19,7 +19,7 @@ std::optional<ParsedScoreLine> parseScoreLine(QByteArrayView line) {
     const auto [stop, error] = std::from_chars(scoreText.begin(), scoreText.end(), score);
     if (error != std::errc() || stop != scoreText.end()) return std::nullopt;
 
-    return ParsedScoreLine{line.sliced(open + 1, close - open - 1).toByteArray(), score,
+    return ParsedScoreLine{{line.sliced(open + 1, close - open - 1).toByteArray(), score},
                            open == 0 && scoreText == QByteArray::number(score)};
 }
 

@@ -11,9 +11,14 @@ namespace troven {
 // a comma, the score in decimal, CR LF. Quotes inside a name are not escaped.
 QByteArray scoreLine(QByteArrayView name, std::int16_t score);
 
-struct ParsedScoreLine {
+// A record of "score.dat". The name is kept as the file's own code page 932 bytes, so that it
+// goes back to the file byte for byte, even one that is not valid code page 932.
+struct ScoreRecord {
     QByteArray name;
     std::int16_t score = 0;
+};
+
+struct ParsedScoreLine : ScoreRecord {
     // The line is exactly as scoreLine() writes it (line end aside): saving it again changes
     // nothing.
     bool exact = false;

@@ -14,9 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(path,
                     QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     fuzz::check(ScoreFileReader(path).state() != ScoreFileState::Missing);
-    Module1 module;
-    const DisplayedTable table = loadTable(module, path);
+    const DisplayedTable table = loadTable(path);
     for (const QByteArray& name : table.Label1) cp932::decode(name);
-    fuzz::check(loadTable(module, path) == table);
+    fuzz::check(loadTable(path) == table);
     return 0;
 }

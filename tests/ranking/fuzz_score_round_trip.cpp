@@ -19,13 +19,12 @@ using fuzz::check;
 void loadSaveLoad(const QByteArray& original, const QString& path) {
     QFile::remove(backupPath(path));
     fuzz::writeFile(path, original);
-    Module1 module;
     const ScoreFileState state = ScoreFileReader(path).state();
-    const DisplayedTable first = loadTable(module, path);
+    const DisplayedTable first = loadTable(path);
     for (const QByteArray& name : first.Label1) cp932::decode(name);
 
-    check(saveTable(module, first, path).ok());
-    check(loadTable(module, path) == first);
+    check(saveTable(first, path).ok());
+    check(loadTable(path) == first);
     check(ScoreFileReader(path).state() == ScoreFileState::Clean);
     const bool backedUp = QFile::exists(backupPath(path));
     check(backedUp == (state != ScoreFileState::Clean));
@@ -47,9 +46,8 @@ void saveLoad(const QByteArray& original, const QString& path) {
         table.Label1[i] = name;
         table.Label2[i] = i % 2 == 0 ? captionWithSign(score) : captionWithoutSign(score);
     }
-    Module1 module;
-    check(saveTable(module, table, path).ok());
-    const DisplayedTable loaded = loadTable(module, path);
+    check(saveTable(table, path).ok());
+    const DisplayedTable loaded = loadTable(path);
     check(loaded.Label1 == table.Label1);
     for (int rank = 0; rank < kPlaces; ++rank) check(loaded.score(rank) == table.score(rank));
 }

@@ -8,13 +8,7 @@ namespace {
 
 class GameResultTest : public testing::ScoreDirTest {
   protected:
-    void SetUp() override {
-        ScoreDirTest::SetUp();
-        module.NewScore = -7;  // a leftover value that only a qualifying result replaces
-    }
-    bool judge(int count) { return judgeGameResult(module, count, path()); }
-
-    Module1 module;
+    bool judge(int count) { return entersRanking(count, path()); }
 };
 
 TEST_F(GameResultTest, OnlyACountAboveTheTenthScoreQualifies) {
@@ -23,9 +17,7 @@ TEST_F(GameResultTest, OnlyACountAboveTheTenthScoreQualifies) {
     write(file);
 
     EXPECT_FALSE(judge(12));
-    EXPECT_EQ(module.NewScore, -7);
     EXPECT_TRUE(judge(13));
-    EXPECT_EQ(module.NewScore, 13);
     EXPECT_EQ(read(), file);
     EXPECT_EQ(entries(), QStringList{"score.dat"});
 }

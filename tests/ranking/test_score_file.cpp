@@ -36,10 +36,8 @@ DisplayedTable distinctTable() {
 
 class ScoreFileTest : public testing::ScoreDirTest {
   protected:
-    DisplayedTable load() { return loadTable(module, path()); }
-    SaveResult save(const DisplayedTable& table) { return saveTable(module, table, path()); }
-
-    Module1 module;
+    DisplayedTable load() { return loadTable(path()); }
+    SaveResult save(const DisplayedTable& table) { return saveTable(table, path()); }
 };
 
 TEST_F(ScoreFileTest, DefaultTableIsStoredAsExactly91Bytes) {
@@ -63,8 +61,8 @@ TEST_F(ScoreFileTest, MissingFileReadsAsDefaultTableAndIsCreatedByTheFirstSave) 
 TEST_F(ScoreFileTest, BareFileNameMeansTheCurrentFolder) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    const SaveResult saved = saveTable(module, distinctTable(), kScoreFileName);
-    const DisplayedTable loaded = loadTable(module, kScoreFileName);
+    const SaveResult saved = saveTable(distinctTable(), kScoreFileName);
+    const DisplayedTable loaded = loadTable(kScoreFileName);
     QDir::setCurrent(previous);
 
     EXPECT_TRUE(saved.ok());
@@ -233,7 +231,7 @@ TEST_F(ScoreFileTest, SaveIsRefusedWhenTheBackupCannotBeMade) {
 
 TEST_F(ScoreFileTest, SaveIntoMissingFolderFailsWithAReason) {
     const QString missing = path("no/such/folder/score.dat");
-    const SaveResult result = saveTable(module, DisplayedTable::defaults(), missing);
+    const SaveResult result = saveTable(DisplayedTable::defaults(), missing);
     EXPECT_EQ(result.failure, SaveResult::Failure::CannotCreate);
     EXPECT_FALSE(result.detail.isEmpty());
     const QString message = saveFailureMessage(missing, result);

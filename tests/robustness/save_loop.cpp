@@ -27,10 +27,9 @@ int main(int argc, char** argv) {
         current.open(QIODevice::ReadOnly) && current.readAll() == kFirstFile ? 2 : 1;
     current.close();
 
-    Module1 module;
     for (;;) {
         store(progress.saving, next);
-        const SaveResult result = saveTable(module, tables[next - 1], path);
+        const SaveResult result = saveTable(tables[next - 1], path);
         if (!result.ok()) {
             std::fprintf(stderr, "%s\n", qPrintable(saveFailureMessage(path, result)));
             return 1;

@@ -135,8 +135,7 @@ class TestSaveFailures : public QObject {
         QVERIFY(writeFile(path, previous));
         QVERIFY(breakDisk(disk, how));
 
-        Module1 module;
-        SaveResult result = saveTable(module, firstTable(), path);
+        SaveResult result = saveTable(firstTable(), path);
         QCOMPARE(static_cast<int>(result.failure), static_cast<int>(failure));
         QVERIFY(!result.detail.isEmpty());
         const QString message = saveFailureMessage(path, result);
@@ -146,7 +145,7 @@ class TestSaveFailures : public QObject {
 
         // Once the disk is mended the same save goes through.
         QVERIFY(mendDisk(disk, how));
-        result = saveTable(module, firstTable(), path);
+        result = saveTable(firstTable(), path);
         QVERIFY2(result.ok(), qPrintable(saveFailureMessage(path, result)));
         QCOMPARE(readFile(path), kFirstFile);
         if (previous == kShortFile) QCOMPARE(readFile(backupPath(path)), kShortFile);

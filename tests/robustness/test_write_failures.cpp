@@ -30,8 +30,7 @@ void limitFileSize(rlim_t bytes) {
 // prints the message; exits 0 when the save failed in the expected way.
 [[noreturn]] void saveCutShort(const QString& path, SaveResult::Failure expected) {
     limitFileSize(64);
-    Module1 module;
-    const SaveResult result = saveTable(module, secondTable(), path);
+    const SaveResult result = saveTable(secondTable(), path);
     limitFileSize(RLIM_INFINITY);  // the message goes to a file too
     std::fputs(saveFailureMessage(path, result).toStdString().c_str(), stderr);
     std::_Exit(result.failure == expected ? 0 : 1);
