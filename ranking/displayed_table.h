@@ -12,8 +12,8 @@ namespace troven {
 // The ranking window's table as its labels hold it; element i is rank i + 1. The window shows
 // the names decoded from code page 932 (cp932::decode) and the score captions as they are.
 struct DisplayedTable {
-    std::array<QByteArray, kPlaces> Label1;  // name captions, as the file's code page 932 bytes
-    std::array<QString, kPlaces> Label2;     // score captions: "50" as loaded, " 50" as shown
+    std::array<QByteArray, kPlaces> names;  // name captions, as the file's code page 932 bytes
+    std::array<QString, kPlaces> scores;    // score captions: "50" as loaded, " 50" as shown
 
     // The default table, as Clear puts it in place: "XYZ" "50", "AAA" "0", ...
     static DisplayedTable defaults();

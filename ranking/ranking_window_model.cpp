@@ -17,7 +17,7 @@ void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     table_ = loadTable(path_);
     for (int rank = 0; rank < kPlaces; ++rank) {
         const auto i = static_cast<std::size_t>(rank);
-        ranking_[i] = RankEntry{table_.Label1[i], table_.score(rank)};
+        ranking_[i] = RankEntry{table_.names[i], table_.score(rank)};
     }
     ++openCount_;
 
@@ -42,8 +42,8 @@ SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
 
 void RankingWindowModel::ShowRanking() {
     for (std::size_t i = 0; i < kPlaces; ++i) {
-        table_.Label1[i] = ranking_[i].Name;
-        table_.Label2[i] = captionWithSign(ranking_[i].Score);
+        table_.names[i] = ranking_[i].Name;
+        table_.scores[i] = captionWithSign(ranking_[i].Score);
     }
 }
 

@@ -14,8 +14,8 @@ DisplayedTable loadTable(const QString& path) {
     DisplayedTable table;
     for (int rank = 0; rank < kPlaces; ++rank) {
         const ScoreRecord record = reader.record(rank);
-        table.Label1.at(static_cast<std::size_t>(rank)) = record.name;
-        table.Label2.at(static_cast<std::size_t>(rank)) = captionWithoutSign(record.score);
+        table.names.at(static_cast<std::size_t>(rank)) = record.name;
+        table.scores.at(static_cast<std::size_t>(rank)) = captionWithoutSign(record.score);
     }
     return table;
 }
@@ -31,8 +31,8 @@ SaveResult saveTable(const DisplayedTable& table, const QString& path) {
         return {SaveResult::Failure::CannotCreate, file.errorString()};
     }
     for (int rank = 0; rank < kPlaces; ++rank) {
-        const QByteArray line = scoreLine(table.Label1.at(static_cast<std::size_t>(rank)),
-                                          fileScore(table.score(rank)));
+        const QByteArray line =
+            scoreLine(table.names.at(static_cast<std::size_t>(rank)), fileScore(table.score(rank)));
         if (file.write(line) != line.size()) {
             return {SaveResult::Failure::WriteFailed, file.errorString()};
         }

@@ -78,8 +78,8 @@ void Form2::Form_Unload() { model_.Form_Unload(*this); }
 void Form2::mirror() {
     const DisplayedTable& table = model_.table();
     for (std::size_t i = 0; i < kPlaces; ++i) {
-        Label1[i]->setText(cp932::decode(table.Label1[i]));
-        Label2[i]->setText(table.Label2[i]);
+        Label1[i]->setText(cp932::decode(table.names[i]));
+        Label2[i]->setText(table.scores[i]);
     }
 }
 

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     fuzz::check(ScoreFileReader(path).state() != ScoreFileState::Missing);
     const DisplayedTable table = loadTable(path);
-    for (const QByteArray& name : table.Label1) cp932::decode(name);
+    for (const QByteArray& name : table.names) cp932::decode(name);
     fuzz::check(loadTable(path) == table);
     return 0;
 }

@@ -21,7 +21,7 @@ void loadSaveLoad(const QByteArray& original, const QString& path) {
     fuzz::writeFile(path, original);
     const ScoreFileState state = ScoreFileReader(path).state();
     const DisplayedTable first = loadTable(path);
-    for (const QByteArray& name : first.Label1) cp932::decode(name);
+    for (const QByteArray& name : first.names) cp932::decode(name);
 
     check(saveTable(first, path).ok());
     check(loadTable(path) == first);
@@ -43,12 +43,12 @@ void saveLoad(const QByteArray& original, const QString& path) {
         QByteArray name = pieces[static_cast<qsizetype>(i)].left(1000);
         name.replace('\r', QByteArray());
         const std::int16_t score = fileScore(static_cast<std::int32_t>(name.size()) * 97 - 20000);
-        table.Label1[i] = name;
-        table.Label2[i] = i % 2 == 0 ? captionWithSign(score) : captionWithoutSign(score);
+        table.names[i] = name;
+        table.scores[i] = i % 2 == 0 ? captionWithSign(score) : captionWithoutSign(score);
     }
     check(saveTable(table, path).ok());
     const DisplayedTable loaded = loadTable(path);
-    check(loaded.Label1 == table.Label1);
+    check(loaded.names == table.names);
     for (int rank = 0; rank < kPlaces; ++rank) check(loaded.score(rank) == table.score(rank));
 }
 

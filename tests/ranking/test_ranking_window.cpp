@@ -47,7 +47,7 @@ class RankingWindowTest : public testing::ScoreDirTest {
         return rows;
     }
     std::vector<QString> scoreCaptions() const {
-        return {model.table().Label2.begin(), model.table().Label2.end()};
+        return {model.table().scores.begin(), model.table().scores.end()};
     }
 
     Module1 module;
@@ -85,7 +85,7 @@ TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
                                {"MMM", 0}}));
     EXPECT_EQ(scoreCaptions(),
               (std::vector<QString>{" 51", " 50", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0"}));
-    EXPECT_EQ(model.table().Label1[0], "ME");
+    EXPECT_EQ(model.table().names[0], "ME");
 
     ASSERT_TRUE(model.Form_Unload(dialogs).ok());
     EXPECT_TRUE(read().startsWith("\"ME\",51\r\n\"XYZ\",50\r\n\"AAA\",0\r\n"));
@@ -155,7 +155,7 @@ TEST_F(RankingWindowTest, ResultEqualToTheTenthIsNotEntered) {
     module.NewScore = 1;
     model.Form_Load(dialogs);
     EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(model.table().Label2[0], "50") << "captions as loaded, without a sign position";
+    EXPECT_EQ(model.table().scores[0], "50") << "captions as loaded, without a sign position";
     model.Form_Unload(dialogs);
     EXPECT_EQ(read(), file);
 }
@@ -174,8 +174,8 @@ TEST_F(RankingWindowTest, MenuOpeningWithNegativeTenthScoreAsksForAName) {
     enterResult(0, "ME");
     ASSERT_EQ(dialogs.prompts.size(), 1U);
     EXPECT_EQ(model.Ranking()[9], (RankEntry{"ME", 0}));
-    EXPECT_EQ(model.table().Label2[9], " 0");
-    EXPECT_EQ(model.table().Label2[8], " 1");
+    EXPECT_EQ(model.table().scores[9], " 0");
+    EXPECT_EQ(model.table().scores[8], " 1");
 }
 
 TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
@@ -191,7 +191,7 @@ TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
         EXPECT_FALSE(prompt.mainWindowEnabled);
     }
     EXPECT_EQ(model.Ranking()[1], (RankEntry{"ABCDEFGHIJ", 5}));
-    EXPECT_EQ(model.table().Label1[1], "ABCDEFGHIJ");
+    EXPECT_EQ(model.table().names[1], "ABCDEFGHIJ");
 }
 
 TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {

@@ -28,8 +28,8 @@ QByteArray distinctFile() {
 DisplayedTable distinctTable() {
     DisplayedTable table;
     for (std::size_t i = 0; i < kPlaces; ++i) {
-        table.Label1[i] = "N" + QByteArray::number(static_cast<int>(i));
-        table.Label2[i] = QString::number(90 - static_cast<int>(i));
+        table.names[i] = "N" + QByteArray::number(static_cast<int>(i));
+        table.scores[i] = QString::number(90 - static_cast<int>(i));
     }
     return table;
 }
@@ -72,16 +72,16 @@ TEST_F(ScoreFileTest, BareFileNameMeansTheCurrentFolder) {
 
 TEST_F(ScoreFileTest, NamesRoundTripByteForByte) {
     DisplayedTable table = distinctTable();
-    table.Label1[0] = kZenkaku5;
-    table.Label1[1] = "a,b,c";
-    table.Label1[2] = "say \"hi\"";
-    table.Label1[3] = "\",";       // a quote and a comma: the very separator
-    table.Label1[4] = "ends\"";    // a quote right before the separator
-    table.Label1[5] = "";          // empty
-    table.Label1[6] = "\x81\x20";  // not valid code page 932: kept as it is
-    table.Label1[7] = "\xC3\xA9";  // UTF-8 bytes of a name from elsewhere
-    table.Label2[8] = "32767";
-    table.Label2[9] = "-32768";
+    table.names[0] = kZenkaku5;
+    table.names[1] = "a,b,c";
+    table.names[2] = "say \"hi\"";
+    table.names[3] = "\",";       // a quote and a comma: the very separator
+    table.names[4] = "ends\"";    // a quote right before the separator
+    table.names[5] = "";          // empty
+    table.names[6] = "\x81\x20";  // not valid code page 932: kept as it is
+    table.names[7] = "\xC3\xA9";  // UTF-8 bytes of a name from elsewhere
+    table.scores[8] = "32767";
+    table.scores[9] = "-32768";
     ASSERT_TRUE(save(table).ok());
 
     const QByteArray first = read();
@@ -96,7 +96,7 @@ TEST_F(ScoreFileTest, NamesRoundTripByteForByte) {
 
 TEST_F(ScoreFileTest, ScoreCaptionsSaveAsSixteenBitNumbers) {
     DisplayedTable table = DisplayedTable::defaults();
-    table.Label2 = {"abc", "7 ", " -3 ", " 0", "40000", "-99999999999999999999",
+    table.scores = {"abc", "7 ", " -3 ", " 0", "40000", "-99999999999999999999",
                     " 50", "",   "+5",   "1 2"};
     ASSERT_TRUE(save(table).ok());
     // Blanks around a number are ignored, a number beyond 16 bits keeps to the nearest value,
@@ -105,8 +105,8 @@ TEST_F(ScoreFileTest, ScoreCaptionsSaveAsSixteenBitNumbers) {
               "\"XYZ\",50\r\n\"AAA\",7\r\n\"BBB\",-3\r\n\"CCC\",0\r\n\"VVV\",32767\r\n"
               "\"WWW\",-32768\r\n\"GGG\",50\r\n\"JJJ\",0\r\n\"MMM\",0\r\n\"QQQ\",0\r\n");
     const DisplayedTable loaded = load();
-    EXPECT_EQ(loaded.Label2[0], "50");
-    EXPECT_EQ(loaded.Label2[2], "-3");
+    EXPECT_EQ(loaded.scores[0], "50");
+    EXPECT_EQ(loaded.scores[2], "-3");
 }
 
 TEST_F(ScoreFileTest, LinesAfterTheTenthAreIgnoredAndDroppedBySaving) {
@@ -166,8 +166,8 @@ TEST_P(MalformedFileTest, ReadsWhatItCanAndKeepsTheOriginalAsBackup) {
     DisplayedTable expected = distinctTable();
     for (const int rank : c.defaulted) {
         const auto i = static_cast<std::size_t>(rank);
-        expected.Label1[i] = DisplayedTable::defaults().Label1[i];
-        expected.Label2[i] = DisplayedTable::defaults().Label2[i];
+        expected.names[i] = DisplayedTable::defaults().names[i];
+        expected.scores[i] = DisplayedTable::defaults().scores[i];
     }
     EXPECT_EQ(ScoreFileReader(path()).state(), ScoreFileState::Irregular);
     const DisplayedTable loaded = load();

@@ -37,8 +37,8 @@ inline DisplayedTable secondTable() {
     }};
     DisplayedTable table;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        table.Label1[i] = rows[i].first;
-        table.Label2[i] = rows[i].second;
+        table.names[i] = rows[i].first;
+        table.scores[i] = rows[i].second;
     }
     return table;
 }
