@@ -15,7 +15,6 @@
 
 #include "ranking_window_model.h"
 #include "score_file.h"
-#include "score_file_reader.h"
 
 namespace {
 

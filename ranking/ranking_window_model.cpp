@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "name_entry.h"
-#include "ranking_texts.h"
-#include "score_caption.h"
+#include "ranking_table.h"
 #include "score_file.h"
 
 namespace troven {

@@ -1,13 +1,149 @@
 #include "score_file.h"
 
+#include <QFile>
 #include <QSaveFile>
+#include <algorithm>
+#include <charconv>
+#include <system_error>
 
-#include "score_backup.h"
-#include "score_caption.h"
-#include "score_file_reader.h"
-#include "score_line.h"
+#include "ranking_table.h"
 
 namespace troven {
+
+namespace {
+
+QString reason(const QString& path, SaveResult::Failure failure) {
+    switch (failure) {
+        case SaveResult::Failure::BackupFailed:
+            return QStringLiteral("正しく読めなかった元の内容を「%1」に控えられませんでした")
+                .arg(backupPath(path));
+        case SaveResult::Failure::CannotCreate:
+            return QStringLiteral("新しいファイルを作れませんでした");
+        case SaveResult::Failure::WriteFailed:
+            return QStringLiteral("書き込みに失敗しました");
+        case SaveResult::Failure::CannotReplace:
+            return QStringLiteral("元のファイルと置き換えられませんでした");
+        case SaveResult::Failure::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+QString saveFailureMessage(const QString& path, const SaveResult& result) {
+    if (result.ok()) return {};
+    return QStringLiteral(
+               "ランキングを「%1」に保存できませんでした。\n理由: %2（%3）\n"
+               "「%1」は変更していません。")
+        .arg(path, reason(path, result.failure), result.detail);
+}
+
+QByteArray scoreLine(QByteArrayView name, std::int16_t score) {
+    return '"' + name.toByteArray() + "\"," + QByteArray::number(score) + "\r\n";
+}
+
+std::optional<ParsedScoreLine> parseScoreLine(QByteArrayView line) {
+    const qsizetype open = line.indexOf('"');
+    const qsizetype close = line.lastIndexOf("\",");
+    if (open < 0 || close <= open) return std::nullopt;
+
+    const QByteArrayView scoreText = line.sliced(close + 2);
+    std::int16_t score = 0;
+    const auto [stop, error] = std::from_chars(scoreText.begin(), scoreText.end(), score);
+    if (error != std::errc() || stop != scoreText.end()) return std::nullopt;
+
+    return ParsedScoreLine{{line.sliced(open + 1, close - open - 1).toByteArray(), score},
+                           open == 0 && scoreText == QByteArray::number(score)};
+}
+
+namespace {
+
+constexpr qsizetype kReadLimit = kPlaces * (ScoreFileReader::kMaxLineBytes + 2);
+
+qsizetype lineEnd(QByteArrayView data, qsizetype from) {
+    const auto* const end = std::find_if(data.begin() + from, data.end(),
+                                         [](char c) { return c == '\r' || c == '\n'; });
+    return end == data.end() ? -1 : end - data.begin();
+}
+
+}  // namespace
+
+ScoreFileReader::ScoreFileReader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        state_ = file.exists() ? ScoreFileState::Unreadable : ScoreFileState::Missing;
+        return;
+    }
+    split(file.read(kReadLimit));
+    const bool complete = std::all_of(lines_.begin(), lines_.end(),
+                                      [](const auto& line) { return line.has_value(); });
+    state_ = complete && exact_ ? ScoreFileState::Clean : ScoreFileState::Irregular;
+}
+
+// Takes up to ten lines; CR LF ends a line as written, a lone CR or LF is taken as a line end
+// too, and a last line without any line end is still read.
+void ScoreFileReader::split(QByteArrayView data) {
+    qsizetype pos = 0;
+    for (auto& line : lines_) {
+        if (pos >= data.size()) return;
+        qsizetype end = lineEnd(data, pos);
+        qsizetype next = end + 1;
+        if (end < 0) {
+            end = next = data.size();
+            exact_ = false;
+        } else if (data[end] == '\r' && next < data.size() && data[next] == '\n') {
+            ++next;
+        } else {
+            exact_ = false;
+        }
+        if (end - pos > kMaxLineBytes) return;
+        line = parseScoreLine(data.sliced(pos, end - pos));
+        exact_ = exact_ && line && line->exact;
+        pos = next;
+    }
+}
+
+ScoreRecord ScoreFileReader::record(int rank) const {
+    const auto& line = lines_.at(static_cast<std::size_t>(rank));
+    return line ? ScoreRecord(*line) : ScoreRecord{defaultName(rank), defaultScore(rank)};
+}
+
+namespace {
+
+// Streams the whole file, however large, and puts the copy in place in one step.
+SaveResult copyFile(const QString& from, const QString& to) {
+    constexpr qint64 kChunk = 64 * 1024;
+    const auto failed = [](const QFileDevice& device) {
+        return SaveResult{SaveResult::Failure::BackupFailed, device.errorString()};
+    };
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) return failed(source);
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failed(target);
+    for (QByteArray chunk; !(chunk = source.read(kChunk)).isEmpty();) {
+        if (target.write(chunk) != chunk.size()) return failed(target);
+    }
+    if (source.error() != QFileDevice::NoError) return failed(source);
+    if (!target.commit()) return failed(target);
+    return {};
+}
+
+}  // namespace
+
+QString backupPath(const QString& path) { return path + QStringLiteral(".bak"); }
+
+SaveResult keepOriginalIfIrregular(const QString& path) {
+    switch (ScoreFileReader(path).state()) {
+        case ScoreFileState::Missing:
+        case ScoreFileState::Clean:
+            return {};
+        case ScoreFileState::Irregular:
+        case ScoreFileState::Unreadable:
+            break;
+    }
+    return copyFile(path, backupPath(path));
+}
 
 DisplayedTable loadTable(const QString& path) {
     const ScoreFileReader reader(path);
@@ -44,6 +180,10 @@ SaveResult saveTable(const DisplayedTable& table, const QString& path) {
         return {failure, file.errorString()};
     }
     return {};
+}
+
+bool entersRanking(int count, const QString& path) {
+    return count > ScoreFileReader(path).record(kPlaces - 1).score;
 }
 
 }  // namespace troven

@@ -11,7 +11,6 @@
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
-#include "game_result.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "program_identity.h"

@@ -7,7 +7,6 @@
 #include "game.h"
 #include "mm_control.h"
 #include "module1.h"
-#include "ranking_dialogs.h"
 #include "ranking_window_model.h"
 
 class QAction;

@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <array>
 
-#include "ranking_dialogs.h"
 #include "ranking_window_model.h"
 
 class QLabel;

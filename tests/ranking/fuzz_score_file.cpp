@@ -6,7 +6,7 @@
 
 #include "cp932.h"
 #include "fuzz_score_dir.h"
-#include "score_file_reader.h"
+#include "score_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace troven;

@@ -6,10 +6,8 @@
 
 #include "cp932.h"
 #include "fuzz_score_dir.h"
-#include "score_backup.h"
-#include "score_caption.h"
+#include "ranking_table.h"
 #include "score_file.h"
-#include "score_file_reader.h"
 
 namespace troven {
 namespace {

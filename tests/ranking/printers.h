@@ -4,7 +4,7 @@
 #include <QString>
 #include <ostream>
 
-#include "rank_entry.h"
+#include "ranking_table.h"
 
 // Readable GoogleTest failures (the printers are found by argument-dependent lookup).
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -5,7 +5,7 @@
 #include <deque>
 #include <vector>
 
-#include "ranking_dialogs.h"
+#include "ranking_window_model.h"
 
 namespace troven::testing {
 

@@ -3,8 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "name_entry.h"
-#include "ranking_texts.h"
+#include "ranking_table.h"
 #include "ranking_window_model.h"
 #include "score_dir.h"
 #include "scripted_dialogs.h"

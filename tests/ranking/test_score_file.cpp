@@ -8,7 +8,6 @@
 
 #include "score_dir.h"
 #include "score_file.h"
-#include "score_file_reader.h"
 
 namespace troven {
 namespace {

@@ -22,7 +22,6 @@
 #include "qt_translations.h"
 #include "random_source.h"
 #include "ranking_window.h"
-#include "score_backup.h"
 #include "score_file.h"
 #include "small_disk.h"
 #include "two_tables.h"

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "displayed_table.h"
+#include "ranking_table.h"
 
 namespace troven::robustness {
 
