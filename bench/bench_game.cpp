@@ -14,11 +14,14 @@ struct SilentEvents final : GameEvents {
     void gameEnded(int) override {}
 };
 
-int firstPlayable(const Game& game) {
-    for (int k = 0; k < kHandSize; ++k) {
-        if (game.canPlay(k)) return k;
+// Plays the first playable slot until the game is over; returns the number of plays.
+std::int64_t playToTheEnd(Game& game) {
+    for (std::int64_t plays = 0;; ++plays) {
+        int k = 0;
+        while (k < kHandSize && !game.canPlay(k)) ++k;
+        if (k == kHandSize) return plays;
+        game.play(k);
     }
-    return -1;
 }
 
 void WholeGames(benchmark::State& state) {
@@ -28,10 +31,7 @@ void WholeGames(benchmark::State& state) {
     std::int64_t plays = 0;
     for (auto _ : state) {
         game.newGame();
-        for (int k = firstPlayable(game); k >= 0; k = firstPlayable(game)) {
-            game.play(k);
-            ++plays;
-        }
+        plays += playToTheEnd(game);
         benchmark::DoNotOptimize(game.hand());
     }
     state.counters["games/s"] =
@@ -53,10 +53,7 @@ void Plays(benchmark::State& state) {
     for (auto _ : state) {
         game.newGame();
         const auto start = std::chrono::steady_clock::now();
-        for (int k = firstPlayable(game); k >= 0; k = firstPlayable(game)) {
-            game.play(k);
-            ++plays;
-        }
+        plays += playToTheEnd(game);
         benchmark::DoNotOptimize(game.hand());
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

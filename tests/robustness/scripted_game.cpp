@@ -20,21 +20,15 @@
 #include "picture_box_widget.h"
 #include "ranking_window.h"
 #include "score_file.h"
+#include "shown_window.h"
 
 namespace {
 
 using namespace troven;
+using testing::shownWindow;
 
 const QString kName = QStringLiteral("全角５文字");
 constexpr qint64 kTimeLimitMs = 15 * 60 * 1000;  // under valgrind everything is slow
-
-template <typename Window>
-Window* shownWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
-    }
-    return nullptr;
-}
 
 class Script : public QObject {
   public:

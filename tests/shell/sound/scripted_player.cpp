@@ -28,12 +28,14 @@
 #include "main_window.h"
 #include "picture_box_widget.h"
 #include "ranking_window.h"
+#include "shown_window.h"
 #include "test_waves.h"
 
 namespace {
 
 using namespace troven;
 using test::noiseSamples, test::waveImage, test::writeFile;
+using testing::shownWindow;
 
 // Seconds to wait after each play, over and over: quick runs restart a sound that still plays,
 // pauses beyond three seconds let the output go idle.
@@ -55,14 +57,6 @@ bool writeScores() {
     if (!file.open(QIODevice::WriteOnly)) return false;
     for (int i = 0; i < 10; ++i) file.write(i < 8 ? "\"TOP\",47\r\n" : "\"LOW\",-1\r\n");
     return file.error() == QFile::NoError;
-}
-
-template <typename Window>
-Window* shownWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
-    }
-    return nullptr;
 }
 
 class Player : public QObject {
