@@ -1,7 +1,5 @@
 # TROVEN_SANITIZE=ON builds everything with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any finding aborts the process, so a memory fault fails the test that hit it.
-option(TROVEN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-
 if(TROVEN_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

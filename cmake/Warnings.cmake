@@ -1,6 +1,4 @@
 # Every target of ours compiles with the same strict warnings; TROVEN_WERROR turns them into errors.
-option(TROVEN_WERROR "Treat compiler warnings as errors" OFF)
-
 function(troven_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
                                              -Wcast-align -Wnull-dereference -Wdouble-promotion)
