@@ -174,9 +174,8 @@ void PulseOutput::feed(std::size_t limit, pa_seek_mode_t seek) {
     const std::size_t left = static_cast<std::size_t>(samples_.size()) - written_;
     const std::size_t bytes = std::min(left, limit / frame * frame);
     if (bytes == 0) return;
-    // The samples outlive the stream, so the library may use them where they are.
-    if (pa_stream_write(
-            stream_, samples_.constData() + written_, bytes, [](void*) {}, 0, seek) == 0) {
+    // The library takes a copy: it may still hold the data after this output is gone.
+    if (pa_stream_write(stream_, samples_.constData() + written_, bytes, nullptr, 0, seek) == 0) {
         written_ += bytes;
     }
 }
