@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that need a sound server.
 # start_pulse DIR SINK starts a private PulseAudio server that keeps its state in DIR, talks to
 # nobody but its own socket DIR/pulse.sock and plays into SINK, a module with its arguments

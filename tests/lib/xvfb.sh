@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run the program in a virtual X display.
 # start_xvfb DIR starts Xvfb (1024 x 768, 24 bits) on a display it picks itself, so that neither
 # another X server nor a stale lock of one can take its place, and fails when the server does not
