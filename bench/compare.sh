@@ -22,12 +22,13 @@ cmake --build "$build" -j2 --target troven empty_window map_watch bench_click be
     bench_ranking >/dev/null
 
 work=$(mktemp -d)
-trap 'kill ${xvfb:-} ${bus:-} ${pulse:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${xvfb:-} ${bus:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 chmod 700 "$work"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(<"$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work
+. "$(cd "$(dirname "$0")/../tests/lib" && pwd)/xvfb.sh"
+. "$(cd "$(dirname "$0")/../tests/lib" && pwd)/pulse.sh"
+start_xvfb "$work"
+xvfb=$xvfb_pid
+export XDG_RUNTIME_DIR=$work
 # A session bus, as a desktop has one: without it every Qt program starts dbus-launch.
 dbus-daemon --session --nofork --address="unix:path=$work/bus" >/dev/null 2>&1 &
 bus=$!
@@ -113,15 +114,12 @@ echo "without a sound server:"
 clicks
 # The same with a private sound server playing into a null sink, so that every click is heard.
 if command -v pulseaudio >/dev/null; then
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-        -L "module-native-protocol-unix socket=$work/pulse.sock auth-anonymous=1" \
-        -L "module-null-sink sink_name=bench" >/dev/null 2>&1 &
-    pulse=$!
-    for _ in $(seq 50); do [ -S "$work/pulse.sock" ] && break; sleep 0.1; done
-    echo "with a sound server (PulseAudio, null sink):"
-    PULSE_SERVER=unix:$work/pulse.sock clicks
-    kill "$pulse"
-    pulse=
+    (
+        start_pulse "$work/pulse" "module-null-sink sink_name=bench"
+        trap 'kill "$pulse_pid"' EXIT
+        echo "with a sound server (PulseAudio, null sink):"
+        clicks
+    )
 fi
 echo
 echo "model (goal: 2 million plays per second or more):"

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <memory>
 
+#include "command_line.h"
+#include "display_platform.h"
 #include "fonts.h"
 #include "main_window.h"
 #include "previous_instance.h"
@@ -13,7 +15,13 @@
 namespace troven {
 
 int runProgram(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto answered = answerCommandLine(arguments)) return *answered;
+    preferXWaylandOnWayland(arguments);
+
     QApplication app(argc, argv);
+    if (const auto refused = refuseUnknownArguments(QCoreApplication::arguments())) return *refused;
     QApplication::setApplicationName(QStringLiteral("troven"));
     // The installed desktop entry and icon carry this name (data/CMakeLists.txt); a Wayland
     // desktop matches the window to them by it.

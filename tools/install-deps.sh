@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages named in tools/packages/<set>.txt (one package a line, # comments).
-# Usage: tools/install-deps.sh run|test   ("test" installs everything "run" does, and more).
+# Installs the Debian packages named in tools/packages/<set>*.txt (one package a line, # comments).
+# "test" installs everything "run" does, and more.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-sets=(run)
-[ "${1:-run}" = test ] && sets=(run test)
+usage="usage: tools/install-deps.sh [run|test]"
+case ${1:-run} in
+run) sets=(run) ;;
+test) sets=(run test) ;;
+*)
+    echo "$usage" >&2
+    exit 2
+    ;;
+esac
+[ $# -le 1 ] || { echo "$usage" >&2; exit 2; }
 
 packages=()
 for s in "${sets[@]}"; do

@@ -21,13 +21,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$id.desktop
 launcher=$(exec_program "$(desktop_key "$desktop" Exec)")
 
-# Xvfb picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=:$(cat "$work/display")
-export DISPLAY XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
+. "$(cd "$(dirname "$0")/../../tests/lib" && pwd)/xvfb.sh"
+start_xvfb "$work" || fail "Xvfb did not start"
+pids+=("$xvfb_pid")
+export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
 
 XDG_DATA_HOME="$work/data home" "$launcher" 2>"$work/game.log" &
 game=$!
@@ -40,7 +37,7 @@ for _ in $(seq 200); do
 done
 [ -n "$window" ] || fail "no main window within 20 s"
 
-[ "$(readlink "/proc/$game/exe")" = "$prefix/bin/troven" ] ||
+[ "$(readlink "/proc/$game/exe")" = "$prefix/$installed_game" ] ||
     fail "the launcher's process is $(readlink "/proc/$game/exe"), not the game"
 [ "$(readlink "/proc/$game/cwd")" = "$work/data home/$id" ] ||
     fail "the game runs in $(readlink "/proc/$game/cwd")"

@@ -1,5 +1,8 @@
 # Helpers of the install tests, sourced by them.
 
+# Where the game is installed under the prefix: Debian keeps games in games/ (CMAKE_INSTALL_BINDIR).
+installed_game=games/troven
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -78,7 +81,7 @@ check_installed_tree() {  # root prefix app-id
     [[ -f $root$launcher && -x $root$launcher ]] || fail "Exec's $launcher is not an installed program"
     sh -n "$root$launcher" || fail "the launcher is not a valid shell script"
     game=$(launcher_game "$root$launcher")
-    [ "$game" = "$prefix/bin/troven" ] || fail "the launcher starts '$game', not $prefix/bin/troven"
+    [ "$game" = "$prefix/$installed_game" ] || fail "the launcher starts '$game', not $prefix/$installed_game"
     [[ -f $root$game && -x $root$game ]] || fail "the launcher's game $game is not installed"
 
     local icon size png

@@ -13,7 +13,7 @@ prefix="$work/pre fix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 launcher=$(exec_program "$(desktop_key "$prefix/share/applications/$id.desktop" Exec)")
 record=$work/record
-cat >"$prefix/bin/troven" <<EOT
+cat >"$prefix/$installed_game" <<EOT
 #!/bin/sh
 { pwd; echo "\$#"; } >'$record'
 exit 7

@@ -12,7 +12,7 @@ done
 work=$(mktemp -d)
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-. "$here/xvfb.sh"
+. "$here/../lib/xvfb.sh"
 start_xvfb "$work"
 export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

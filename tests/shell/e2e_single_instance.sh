@@ -9,7 +9,7 @@ pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-. "$(cd "$(dirname "$0")" && pwd)/xvfb.sh"
+. "$(cd "$(dirname "$0")/../lib" && pwd)/xvfb.sh"
 start_xvfb "$work"
 pids+=("$xvfb_pid")
 export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent

@@ -19,13 +19,13 @@ fi
 [ $# -gt 0 ] || { echo "usage: with_pulse.sh COMMAND [ARG...]" >&2; exit 2; }
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/troven-pulse.XXXXXX")
-server_pid=
+pulse_pid=
 recorder_pid=
 command_pid=
 stop_all() {
     local status=$?
     local pid
-    for pid in $command_pid $recorder_pid $server_pid; do kill "$pid" 2>/dev/null || true; done
+    for pid in $command_pid $recorder_pid $pulse_pid; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$dir"
     exit "$status"
@@ -34,31 +34,10 @@ trap stop_all EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# The server keeps its state in its own directory and talks to nobody but its own socket.
-# timeout bounds its life should this script itself be killed without a chance to clean up.
-mkdir -p "$dir/home" "$dir/runtime"
-chmod 700 "$dir/runtime"
-HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home" \
-    DBUS_SESSION_BUS_ADDRESS= DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
-    timeout -k 5 "${TROVEN_PULSE_MAX_SECONDS:-900}" \
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-    --log-target=file:"$dir/pulse.log" \
-    -L "module-native-protocol-unix socket=$dir/pulse.sock auth-anonymous=1" \
-    -L "module-pipe-sink sink_name=test_pipe file=$dir/pa.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes" \
-    </dev/null >/dev/null 2>&1 &
-server_pid=$!
-
-export PULSE_SERVER="unix:$dir/pulse.sock"
-for _ in $(seq 100); do
-    if [ -p "$dir/pa.fifo" ] && pactl info >/dev/null 2>&1; then break; fi
-    kill -0 "$server_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if ! pactl info >/dev/null 2>&1 || [ ! -p "$dir/pa.fifo" ]; then
-    echo "with_pulse.sh: the sound server did not start; its log:" >&2
-    cat "$dir/pulse.log" >&2 || true
-    exit 1
-fi
+. "$(cd "$(dirname "$0")/../../lib" && pwd)/pulse.sh"
+start_pulse "$dir" "module-pipe-sink sink_name=test_pipe file=$dir/pa.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes"
+for _ in $(seq 50); do [ -p "$dir/pa.fifo" ] && break; sleep 0.1; done
+[ -p "$dir/pa.fifo" ] || { echo "with_pulse.sh: the sound server made no fifo" >&2; exit 1; }
 
 cat "$dir/pa.fifo" >"$dir/captured.raw" &
 recorder_pid=$!

@@ -1,0 +1,21 @@
+# What the program says of itself, written here once: `troven --help` (shell/command_line_texts.h.in),
+# the manual page troven(6) (data/manual/troven.6.in) and the Debian package (data/Packaging.cmake).
+# Plain sentences: no backslashes, no double quotes, no line starting with a dot.
+set(TROVEN_SUMMARY "single-player card game with a Japanese interface")
+# Lines of at most 80 characters: the package's description keeps them as they are.
+set(TROVEN_DESCRIPTION "\
+Five cards of a shuffled deck lie face up in a hand row. Play one onto the pile
+and its slot is refilled from the deck; after that only a card of the same suit
+or rank as the card just played may follow. The score is how far through the
+deck a game gets, and the best ten are kept in a ranking. A card tracker shows
+which cards are still to come. The user interface is in Japanese.")
+set(TROVEN_HELP_TEXT "Show this help and exit.")
+set(TROVEN_VERSION_TEXT "Show the name and version of the program and exit.")
+set(TROVEN_SCORE_FILE_TEXT
+    "The ranking, the best ten scores, is read from and saved to score.dat in the current working directory.")
+set(TROVEN_SOUND_FILES_TEXT
+    "The sounds of a card played and of the game's end are card.wav and wa.wav in the current working directory when they exist, the program's own otherwise.")
+set(TROVEN_LAUNCHER_TEXT
+    "The desktop menu entry starts the game in $XDG_DATA_HOME/io.github.troven.Troven (by default ~/.local/share/io.github.troven.Troven), made when missing, so that the ranking stays there.")
+set(TROVEN_WAYLAND_TEXT
+    "On a Wayland desktop the game runs through XWayland, which keeps its fixed size, its title bar with a close box only and its place in the middle of the screen. Set QT_QPA_PLATFORM=wayland to run it on Wayland itself, or to any other Qt platform; the option -platform does the same.")

@@ -1,0 +1,15 @@
+# shellcheck shell=bash
+# Sourced by the scripts that run the program in a virtual X display.
+# start_xvfb DIR starts Xvfb (1024 x 768, 24 bits) on a display it picks itself, so that neither
+# another X server nor a stale lock of one can take its place, and fails when the server does not
+# come up within 10 s. It sets xvfb_pid and exports DISPLAY, and QT_QPA_PLATFORM=xcb, so that a Qt
+# program started afterwards shows its windows there whatever platform the caller's environment
+# names (offscreen, wayland).
+start_xvfb() {
+    local dir=$1
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+    [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+    export DISPLAY=:$(<"$dir/display") QT_QPA_PLATFORM=xcb
+}
