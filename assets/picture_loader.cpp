@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QPixmapCache>
+#include <stdexcept>
 
 #include <utility>
 
@@ -33,6 +35,25 @@ QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
         }
     }
     return QPixmap::fromImage(readPng(path));
+}
+
+QPixmap pictureFor(art::Artwork artwork, qreal devicePixelRatio) {
+    const QString path = QStringLiteral(":/") + art::artworkName(artwork) + QStringLiteral(".png");
+    // The resources hold each picture as drawn for 100% and 200%, which decode in a fraction of
+    // the time its drawing takes.
+    if (devicePixelRatio == 1.0 || devicePixelRatio == 2.0) {
+        return loadPicture(path, devicePixelRatio);
+    }
+    const QString key = path + QLatin1Char('@') + QString::number(devicePixelRatio);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture)) return picture;
+    try {
+        picture = QPixmap::fromImage(art::drawArtwork(artwork, devicePixelRatio));
+    } catch (const std::runtime_error&) {
+        picture = loadPicture(path, devicePixelRatio);
+    }
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 }  // namespace troven::assets

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "accessible_texts.h"
+#include "card_pictures.h"
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
@@ -35,11 +36,10 @@ QString toQString(std::string_view text) {
 Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
     : previousInstance_(previousInstance),
       game_(random, *this),
-      pictures_(devicePixelRatioF()),
       ranking_(module1_, *this, kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("THE  TROVEN"));
-    setWindowIcon(programIcon());
+    setWindowIcon(programIcon(devicePixelRatioF()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildMenu();
@@ -200,7 +200,7 @@ void Form1::closeSoundDevices() {
 void Form1::mirror() {
     const TableControls& c = game_.controls();
     const auto show = [this](PictureBoxWidget* box, const PictureBox& model) {
-        box->setPicture(pictures_.of(model.picture));
+        box->setPicture(artworkOf(model.picture));
         box->resize(model.width, model.height);
         box->setEnabled(model.enabled);
         box->setVisible(model.visible);

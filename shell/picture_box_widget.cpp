@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "picture_loader.h"
+
 namespace troven {
 
 namespace {
@@ -33,19 +35,23 @@ QRect PictureBoxWidget::interior() const {
     return rect().adjusted(b, b, -b, -b);
 }
 
-void PictureBoxWidget::setPicture(const QPixmap& picture) {
-    if (picture.cacheKey() == picture_.cacheKey()) return;
-    picture_ = picture;
+void PictureBoxWidget::setPicture(std::optional<art::Artwork> artwork) {
+    if (artwork == artwork_) return;
+    artwork_ = artwork;
     update();
+}
+
+QPixmap PictureBoxWidget::picture() const {
+    return artwork_ ? assets::pictureFor(*artwork_, devicePixelRatioF()) : QPixmap();
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), background_);
-    if (!picture_.isNull()) {
+    if (artwork_) {
         p.save();
         p.setClipRect(interior());
-        p.drawPixmap(interior().topLeft(), picture_);
+        p.drawPixmap(interior().topLeft(), picture());
         p.restore();
     }
     switch (border_) {

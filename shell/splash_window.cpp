@@ -8,7 +8,6 @@
 #include "control_label.h"
 #include "fonts.h"
 #include "picture_box_widget.h"
-#include "picture_loader.h"
 #include "program_identity.h"
 
 namespace troven {
@@ -16,7 +15,7 @@ namespace troven {
 Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
-    setWindowIcon(smallProgramIcon());
+    setWindowIcon(smallProgramIcon(devicePixelRatioF()));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kSize);
@@ -36,7 +35,7 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     auto* Picture1 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::white, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(56, 48, 29, 29);
-    Picture1->setPicture(assets::loadPicture(QStringLiteral(":/emblem.png"), devicePixelRatioF()));
+    Picture1->setPicture(art::Artwork::emblem());
 
     Timer1.setInterval(kInterval);
     Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
