@@ -9,18 +9,14 @@ namespace troven {
 
 namespace {
 
-// The classic sunken edge: grey and white outside, black and light grey inside.
-void drawSunkenEdge(QPainter& p, const QRect& r) {
-    const auto edge = [&p](QRect box, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(box.topLeft(), box.topRight());
-        p.drawLine(box.topLeft(), box.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(box.bottomLeft(), box.bottomRight());
-        p.drawLine(box.topRight(), box.bottomRight());
-    };
-    edge(r, QColor(128, 128, 128), Qt::white);
-    edge(r.adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+// A ring one pixel wide just inside box, its top and left sides in one colour and its bottom and
+// right sides in another. Filled rather than stroked, it is one logical pixel wide at any scale
+// and meets the picture inside it without a gap.
+void fillRing(QPainter& p, const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(QRect(box.left(), box.top(), box.width(), 1), topLeft);
+    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), topLeft);
+    p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
+    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
 }
 
 }  // namespace
@@ -58,11 +54,12 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
         case Border::None:
             break;
         case Border::Flat:
-            p.setPen(Qt::black);
-            p.drawRect(rect().adjusted(0, 0, -1, -1));
+            fillRing(p, rect(), Qt::black, Qt::black);
             break;
         case Border::Sunken:
-            drawSunkenEdge(p, rect());
+            // The classic sunken edge: grey and white outside, black and light grey inside.
+            fillRing(p, rect(), QColor(128, 128, 128), Qt::white);
+            fillRing(p, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
             break;
     }
 }
