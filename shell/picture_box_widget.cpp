@@ -4,22 +4,9 @@
 #include <QPainter>
 
 #include "picture_loader.h"
+#include "pixel_ring.h"
 
 namespace troven {
-
-namespace {
-
-// A ring one pixel wide just inside box, its top and left sides in one colour and its bottom and
-// right sides in another. Filled rather than stroked, it is one logical pixel wide at any scale
-// and meets the picture inside it without a gap.
-void fillRing(QPainter& p, const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
-    p.fillRect(QRect(box.left(), box.top(), box.width(), 1), topLeft);
-    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), topLeft);
-    p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
-    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
-}
-
-}  // namespace
 
 PictureBoxWidget::PictureBoxWidget(Border border, const QColor& background, QWidget* parent)
     : QWidget(parent), border_(border), background_(background) {
@@ -54,12 +41,12 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
         case Border::None:
             break;
         case Border::Flat:
-            fillRing(p, rect(), Qt::black, Qt::black);
+            fillPixelRing(p, rect(), Qt::black, Qt::black);
             break;
         case Border::Sunken:
             // The classic sunken edge: grey and white outside, black and light grey inside.
-            fillRing(p, rect(), QColor(128, 128, 128), Qt::white);
-            fillRing(p, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+            fillPixelRing(p, rect(), QColor(128, 128, 128), Qt::white);
+            fillPixelRing(p, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
             break;
     }
 }

@@ -8,6 +8,7 @@
 #include "control_label.h"
 #include "fonts.h"
 #include "picture_box_widget.h"
+#include "pixel_ring.h"
 #include "program_identity.h"
 
 namespace troven {
@@ -54,8 +55,8 @@ void Form3::Timer1_Timer() {
 void Form3::paintEvent(QPaintEvent*) {
     // The frame: one pixel in the window-text colour along the outermost pixels.
     QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor frame = palette().color(QPalette::WindowText);
+    fillPixelRing(p, rect(), frame, frame);
 }
 
 }  // namespace troven
