@@ -39,18 +39,19 @@ QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
 
 QPixmap pictureFor(art::Artwork artwork, qreal devicePixelRatio) {
     const QString path = QStringLiteral(":/") + art::artworkName(artwork) + QStringLiteral(".png");
-    // The resources hold each picture as drawn for 100% and 200%, which decode in a fraction of
-    // the time its drawing takes.
-    if (devicePixelRatio == 1.0 || devicePixelRatio == 2.0) {
-        return loadPicture(path, devicePixelRatio);
-    }
     const QString key = path + QLatin1Char('@') + QString::number(devicePixelRatio);
     QPixmap picture;
     if (QPixmapCache::find(key, &picture)) return picture;
-    try {
-        picture = QPixmap::fromImage(art::drawArtwork(artwork, devicePixelRatio));
-    } catch (const std::runtime_error&) {
+    // The resources hold each picture as drawn for 100% and 200%, which decode in a fraction of
+    // the time its drawing takes.
+    if (devicePixelRatio == 1.0 || devicePixelRatio == 2.0) {
         picture = loadPicture(path, devicePixelRatio);
+    } else {
+        try {
+            picture = QPixmap::fromImage(art::drawArtwork(artwork, devicePixelRatio));
+        } catch (const std::runtime_error&) {
+            picture = loadPicture(path, devicePixelRatio);
+        }
     }
     QPixmapCache::insert(key, picture);
     return picture;

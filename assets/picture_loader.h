@@ -16,8 +16,9 @@ QString cardFacePath(int cardNumber);
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 
 // The artwork for a screen of the given device pixel ratio: at 1 and 2 the picture from the
-// resources, at any other ratio drawn for it (kept in Qt's pixmap cache, so each is drawn once).
-// Should the drawing fail (its font file missing), the resources' nearest picture stands in.
+// resources, at any other ratio drawn for it; kept in Qt's pixmap cache, so each is read or
+// drawn once. Should the drawing fail (its font file missing), the resources' nearest picture
+// stands in.
 QPixmap pictureFor(art::Artwork artwork, qreal devicePixelRatio);
 
 }  // namespace troven::assets
