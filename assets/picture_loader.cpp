@@ -18,11 +18,13 @@ QImage readPng(const QString& path) {
     return reader.read();
 }
 
+QString resourcePath(art::Artwork artwork) {
+    return QStringLiteral(":/") + art::artworkName(artwork) + QStringLiteral(".png");
+}
+
 }  // namespace
 
-QString cardFacePath(int cardNumber) {
-    return QString::asprintf(":/cards/face_%02d.png", cardNumber);
-}
+QString cardFacePath(int cardNumber) { return resourcePath(art::Artwork::face(cardNumber)); }
 
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0 && path.endsWith(QLatin1String(".png"))) {
@@ -38,7 +40,7 @@ QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
 }
 
 QPixmap pictureFor(art::Artwork artwork, qreal devicePixelRatio) {
-    const QString path = QStringLiteral(":/") + art::artworkName(artwork) + QStringLiteral(".png");
+    const QString path = resourcePath(artwork);
     const QString key = path + QLatin1Char('@') + QString::number(devicePixelRatio);
     QPixmap picture;
     if (QPixmapCache::find(key, &picture)) return picture;
