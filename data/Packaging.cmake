@@ -21,9 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TROVEN_WEBSITE}/)
 # The libraries the staged programs link (the Qt 6 libraries: libqt6gui6 also holds the xcb
 # platform plugin; libpulse0 the sound server's client, for the sound module) are added by
-# DebianPackageFiles.cmake through dpkg-shlibdeps. Nothing links the Japanese fonts or Qt's own
-# Japanese texts (qtbase_ja.qm), so they are named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+# DebianPackageFiles.cmake through dpkg-shlibdeps. Nothing links the fonts (the IPA faces of the
+# texts, DejaVu Sans Bold of the card faces drawn on scaled screens) or Qt's own Japanese texts
+# (qtbase_ja.qm), so they are named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-dejavu-core, qt6-translations-l10n")
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianPackageFiles.cmake)
 set(CPACK_TROVEN_OBJCOPY ${CMAKE_OBJCOPY})
 

@@ -52,7 +52,7 @@ struct ParsedScoreLine : ScoreRecord {
 
 // A line without its line end. The name lies between the first double quote and the last `",`,
 // so names that hold quotes or commas read back whole; the score must be a decimal integer
-// within 16 bits. Nothing for a line that does not read so.
+// within 16 bits, blanks before and after it aside. Nothing for a line that does not read so.
 std::optional<ParsedScoreLine> parseScoreLine(QByteArrayView line);
 
 enum class ScoreFileState {

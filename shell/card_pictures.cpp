@@ -1,27 +1,17 @@
 #include "card_pictures.h"
 
-#include "picture_loader.h"
-
 namespace troven {
 
-const QPixmap& CardPictures::of(Picture picture) {
+std::optional<art::Artwork> artworkOf(Picture picture) {
     switch (picture.kind) {
         case Picture::Kind::None:
-            return Picture4;
-        case Picture::Kind::CardBack:
-            if (Picture6.isNull()) {
-                Picture6 =
-                    assets::loadPicture(QStringLiteral(":/cards/back.png"), devicePixelRatio_);
-            }
-            return Picture6;
-        case Picture::Kind::Face:
             break;
+        case Picture::Kind::CardBack:
+            return art::Artwork::cardBack();
+        case Picture::Kind::Face:
+            return art::Artwork::face(picture.face);
     }
-    QPixmap& face = Picture1[static_cast<std::size_t>(picture.face)];
-    if (face.isNull()) {
-        face = assets::loadPicture(assets::cardFacePath(picture.face), devicePixelRatio_);
-    }
-    return face;
+    return std::nullopt;
 }
 
 }  // namespace troven

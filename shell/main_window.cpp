@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "accessible_texts.h"
+#include "card_pictures.h"
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
@@ -35,11 +36,10 @@ QString toQString(std::string_view text) {
 Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
     : previousInstance_(previousInstance),
       game_(random, *this),
-      pictures_(devicePixelRatioF()),
       ranking_(module1_, *this, kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("THE  TROVEN"));
-    setWindowIcon(programIcon());
+    setWindowIcon(programIcon(devicePixelRatioF()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildMenu();
@@ -216,7 +216,7 @@ void Form1::mirror() {
 // A picture box sizes itself to its picture, a 48 x 68 card inside its 1-pixel border, and keeps
 // its size without one.
 void Form1::showPicture(PictureBoxWidget* box, const Picture& picture, bool visible) {
-    box->setPicture(pictures_.of(picture));
+    box->setPicture(artworkOf(picture));
     if (picture.kind != Picture::Kind::None) box->resize(kCardBoxSize);
     box->setVisible(visible);
 }

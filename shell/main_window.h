@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <array>
 
-#include "card_pictures.h"
 #include "game.h"
 #include "mm_control.h"
 #include "module1.h"
@@ -66,7 +65,6 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
 
     PreviousInstance& previousInstance_;
     Game game_;
-    CardPictures pictures_;
     Module1 module1_;
     RankingWindowModel ranking_;
 

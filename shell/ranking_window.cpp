@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "caption_fit.h"
 #include "centring.h"
 #include "control_label.h"
 #include "cp932.h"
@@ -23,7 +24,7 @@ constexpr int rowTop(int i) { return 8 + 24 * i; }
 Form2::Form2(RankingWindowModel& model) : model_(model) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("RANKING"));
-    setWindowIcon(programIcon());
+    setWindowIcon(programIcon(devicePixelRatioF()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,8 +43,9 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     };
     for (int i = 0; i < kPlaces; ++i) {
         const auto r = static_cast<std::size_t>(i);
-        label(QStringLiteral("Label3(%1)").arg(i), QRect(8, rowTop(i), 17, 17))
-            ->setText(QString::number(i + 1));
+        QLabel* place = label(QStringLiteral("Label3(%1)").arg(i), QRect(8, rowTop(i), 17, 17));
+        place->setText(QString::number(i + 1));
+        if (place->text().size() > 1) fitCaption(place, place->text());
         Label1[r] = label(QStringLiteral("Label1(%1)").arg(i), QRect(32, rowTop(i), 137, 17));
         Label2[r] = label(QStringLiteral("Label2(%1)").arg(i), QRect(176, rowTop(i), 25, 17));
     }

@@ -8,7 +8,7 @@
 #include "control_label.h"
 #include "fonts.h"
 #include "picture_box_widget.h"
-#include "picture_loader.h"
+#include "pixel_ring.h"
 #include "program_identity.h"
 
 namespace troven {
@@ -16,7 +16,7 @@ namespace troven {
 Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Form3"));
-    setWindowIcon(smallProgramIcon());
+    setWindowIcon(smallProgramIcon(devicePixelRatioF()));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kSize);
@@ -36,7 +36,7 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     auto* Picture1 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::white, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(56, 48, 29, 29);
-    Picture1->setPicture(assets::loadPicture(QStringLiteral(":/emblem.png"), devicePixelRatioF()));
+    Picture1->setPicture(art::Artwork::emblem());
 
     Timer1.setInterval(kInterval);
     Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
@@ -55,8 +55,8 @@ void Form3::Timer1_Timer() {
 void Form3::paintEvent(QPaintEvent*) {
     // The frame: one pixel in the window-text colour along the outermost pixels.
     QPainter p(this);
-    p.setPen(palette().color(QPalette::WindowText));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor frame = palette().color(QPalette::WindowText);
+    fillPixelRing(p, rect(), frame, frame);
 }
 
 }  // namespace troven

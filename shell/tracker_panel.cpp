@@ -3,9 +3,9 @@
 #include <QLabel>
 
 #include "accessible_texts.h"
+#include "caption_fit.h"
 #include "control_label.h"
 #include "fonts.h"
-#include "picture_loader.h"
 #include "qt_colours.h"
 
 namespace troven {
@@ -14,8 +14,6 @@ namespace {
 
 constexpr int kCell = 24;       // rows and labels step by 24 pixels
 constexpr int kLabelSize = 25;  // so that neighbours overlap by one pixel
-constexpr std::array<const char*, kSuits> kSymbols = {":/suits/spade.png", ":/suits/heart.png",
-                                                      ":/suits/club.png", ":/suits/diamond.png"};
 
 }  // namespace
 
@@ -26,13 +24,11 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
     content->setGeometry(interior());
     const QFont font = fonts::face(fonts::kPGothic, 18, {.bold = true});
     for (int suit = 0; suit < kSuits; ++suit) {
-        const QPixmap symbol = assets::loadPicture(
-            QString::fromLatin1(kSymbols[static_cast<std::size_t>(suit)]), devicePixelRatioF());
         for (int end = 0; end < 2; ++end) {
             auto* image = new PictureBoxWidget(Border::None, Qt::white, content);
             image->setObjectName(QStringLiteral("Image%1(%2)").arg(suit + 1).arg(end));
             image->setGeometry(end == 0 ? 0 : 336, kCell * suit, kCell, kCell);
-            image->setPicture(symbol);
+            image->setPicture(art::Artwork::suitSymbol(suit));
         }
         for (int rank = 0; rank < kRanks; ++rank) {
             const Card card = cardOf(suit, rank);
@@ -41,6 +37,11 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
             l->setObjectName(QStringLiteral("Label%1(%2)").arg(suit + 1).arg(rank));
             l->setAccessibleName(accessible::cardName(card));
             labels_[static_cast<std::size_t>(card)] = l;
+            const std::string_view caption = kRankCaptions[static_cast<std::size_t>(rank)];
+            if (caption.size() > 1) {
+                fitCaption(
+                    l, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+            }
         }
     }
     mirror(Tracker());  // the labels as the window creates them, before any game

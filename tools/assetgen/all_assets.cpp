@@ -1,11 +1,10 @@
 #include "all_assets.h"
 
 #include <QDir>
-#include <QPainter>
 #include <stdexcept>
 
+#include "artwork.h"
 #include "picture_output.h"
-#include "pictures.h"
 #include "sounds.h"
 #include "wav_file.h"
 
@@ -13,34 +12,13 @@ namespace troven::assetgen {
 
 namespace {
 
-void writeCards(const QDir& folder) {
-    for (int card = 0; card < 52; ++card) {
-        writePicture(folder, QString::asprintf("cards/face_%02d", card), kCardSize,
-                     [card](QPainter& painter) { paintCardFace(painter, card); });
-    }
-    writePicture(folder, "cards/back", kCardSize, paintCardBack);
-}
-
-void writeSuitSymbols(const QDir& folder) {
-    const struct {
-        Suit suit;
-        const char* name;
-    } symbols[] = {{Suit::Spades, "spade"},
-                   {Suit::Hearts, "heart"},
-                   {Suit::Clubs, "club"},
-                   {Suit::Diamonds, "diamond"}};
-    for (const auto& symbol : symbols) {
-        writePicture(folder, QStringLiteral("suits/") + symbol.name, kSuitSymbolSize,
-                     [&symbol](QPainter& painter) { paintSuitSymbol(painter, symbol.suit); });
-    }
-}
-
 void writeIcons(const QDir& folder) {
     for (int size : {32, 48, 64, 128, 256}) {
-        savePng(renderProgramIcon(size), folder, QString::asprintf("icon/troven-%d.png", size));
+        savePng(art::renderProgramIcon(size), folder,
+                QString::asprintf("icon/troven-%d.png", size));
     }
-    savePng(renderProgramIcon(2 * kIconDesignSize), folder,
-            QString::asprintf("icon/troven-%d@2x.png", kIconDesignSize));
+    savePng(art::renderProgramIcon(2 * art::kIconDesignSize), folder,
+            QString::asprintf("icon/troven-%d@2x.png", art::kIconDesignSize));
 }
 
 void writeSounds(const QDir& folder) {
@@ -54,9 +32,9 @@ void writeSounds(const QDir& folder) {
 }  // namespace
 
 void writeAllAssets(const QDir& folder) {
-    writeCards(folder);
-    writeSuitSymbols(folder);
-    writePicture(folder, "emblem", kEmblemSize, paintEmblem);
+    for (const art::Artwork& artwork : art::allArtworks()) {
+        writePicture(folder, artwork);
+    }
     writeIcons(folder);
     writeSounds(folder);
 }

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QPainter>
 #include <stdexcept>
 
 namespace troven::assetgen {
@@ -14,16 +13,6 @@ namespace {
 constexpr int kDotsPerMeter = 3780;
 
 }  // namespace
-
-QImage renderPicture(QSize logicalSize, int scale, const PicturePainter& paint) {
-    QImage image(logicalSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    paint(painter);
-    return image;
-}
 
 void savePng(const QImage& image, const QDir& folder, const QString& relativePath) {
     const QString path = folder.filePath(relativePath);
@@ -40,10 +29,10 @@ void savePng(const QImage& image, const QDir& folder, const QString& relativePat
     }
 }
 
-void writePicture(const QDir& folder, const QString& name, QSize logicalSize,
-                  const PicturePainter& paint) {
-    savePng(renderPicture(logicalSize, 1, paint), folder, name + ".png");
-    savePng(renderPicture(logicalSize, 2, paint), folder, name + "@2x.png");
+void writePicture(const QDir& folder, art::Artwork artwork) {
+    const QString name = art::artworkName(artwork);
+    savePng(art::drawArtwork(artwork, 1.0), folder, name + ".png");
+    savePng(art::drawArtwork(artwork, 2.0), folder, name + "@2x.png");
 }
 
 }  // namespace troven::assetgen

@@ -1,9 +1,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "artwork.h"
 #include "pictures.h"
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
@@ -61,4 +62,4 @@ QImage renderProgramIcon(int size) {
     return image.convertToFormat(QImage::Format_Indexed8, kPalette, Qt::ThresholdDither);
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

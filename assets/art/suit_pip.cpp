@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QTransform>
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
@@ -102,4 +102,4 @@ void fillSuitPip(QPainter& painter, Suit suit, const QRectF& box) {
     }
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

@@ -1,32 +1,26 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QSize>
 
 #include "suit_pip.h"
 
 class QPainter;
 
-namespace troven::assetgen {
+namespace troven::art {
 
 // Logical sizes of the pictures the windows show.
 inline constexpr QSize kCardSize(48, 68);
 inline constexpr QSize kSuitSymbolSize(24, 24);
 inline constexpr QSize kEmblemSize(25, 25);
-inline constexpr int kIconDesignSize = 32;
 
 // The green of the card table, shown outside the rounded corners of a card.
 inline const QColor kTableGreen(0, 128, 0);
 
-// Each painter draws in logical pixels of its picture.
+// Each painter draws in logical pixels of its picture; artwork.h draws them at any scale.
 void paintCardFace(QPainter& painter, int cardNumber);
 void paintCardBack(QPainter& painter);
 void paintSuitSymbol(QPainter& painter, Suit suit);
 void paintEmblem(QPainter& painter);
 
-// The program icon at size x size pixels in the 16-colour palette of the classic window
-// system, drawn without smoothing for a crisp limited-palette look.
-QImage renderProgramIcon(int size);
-
-}  // namespace troven::assetgen
+}  // namespace troven::art

@@ -4,7 +4,7 @@
 #include "pictures.h"
 #include "rank_text.h"
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
@@ -46,4 +46,4 @@ void paintCardFace(QPainter& painter, int cardNumber) {
     fillSuitPip(painter, suit, QRectF(20.0, 36.0, 24.0, 28.0));
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

@@ -5,21 +5,32 @@
 #include <QRawFont>
 #include <stdexcept>
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
 // DejaVu Sans Bold from the Debian package fonts-dejavu-core.
 constexpr const char* kRankFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr double kProbeSize = 100.0;
+
+// The face at a probe size, read once: the program draws faces one by one as they first show.
+// Never destroyed, so that it outlives the application object.
+const QRawFont& rankFont() {
+    static const QRawFont* const font = [] {
+        auto* loaded = new QRawFont(QString::fromLatin1(kRankFontFile), kProbeSize);
+        if (!loaded->isValid() || loaded->capHeight() <= 0.0) {
+            delete loaded;
+            throw std::runtime_error(std::string("cannot load the font file ") + kRankFontFile);
+        }
+        return loaded;
+    }();
+    return *font;
+}
 
 }  // namespace
 
 QPainterPath rankTextPath(const QString& text, double capHeight) {
-    constexpr double kProbeSize = 100.0;
-    QRawFont font(QString::fromLatin1(kRankFontFile), kProbeSize);
-    if (!font.isValid() || font.capHeight() <= 0.0) {
-        throw std::runtime_error(std::string("cannot load the font file ") + kRankFontFile);
-    }
+    QRawFont font = rankFont();
     font.setPixelSize(kProbeSize * capHeight / font.capHeight());
     const QList<quint32> glyphs = font.glyphIndexesForString(text);
     const QList<QPointF> advances = font.advancesForGlyphIndexes(glyphs);
@@ -32,4 +43,4 @@ QPainterPath rankTextPath(const QString& text, double capHeight) {
     return path;
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

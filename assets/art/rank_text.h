@@ -3,7 +3,7 @@
 #include <QPainterPath>
 #include <QString>
 
-namespace troven::assetgen {
+namespace troven::art {
 
 // The outline of text in the bold face used for card ranks, sized so that its capital letters
 // are capHeight pixels tall, with the start of its baseline at (0, 0). The face is read from its
@@ -11,4 +11,4 @@ namespace troven::assetgen {
 // of the machine. Throws std::runtime_error when the font file is missing.
 QPainterPath rankTextPath(const QString& text, double capHeight);
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

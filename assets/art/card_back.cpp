@@ -5,7 +5,7 @@
 
 #include "pictures.h"
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
@@ -68,4 +68,4 @@ void paintCardBack(QPainter& painter) {
     painter.restore();
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art

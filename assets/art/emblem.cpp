@@ -3,7 +3,7 @@
 
 #include "pictures.h"
 
-namespace troven::assetgen {
+namespace troven::art {
 
 namespace {
 
@@ -26,4 +26,4 @@ void paintEmblem(QPainter& painter) {
                QPolygonF({QPointF(15.5, 10.0), QPointF(23.0, 22.5), QPointF(8.0, 22.5)}));
 }
 
-}  // namespace troven::assetgen
+}  // namespace troven::art
