@@ -50,10 +50,11 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 # Each shared library a packaged program or module links, found as the loader finds it, belongs
 # to a package that Depends names.
+libraries=$(ldconfig -p)
 while read -r elf; do
     for library in $(objdump -p "$elf" | awk '$1 == "NEEDED" { print $2 }'); do
-        path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && /x86-64|64bit/ { print $NF; exit }')
-        [ -n "$path" ] || path=$(ldconfig -p | awk -v lib="$library" '$1 == lib { print $NF; exit }')
+        path=$(awk -v lib="$library" '$1 == lib && /x86-64|64bit/ { print $NF; exit }' <<<"$libraries")
+        [ -n "$path" ] || path=$(awk -v lib="$library" '$1 == lib { print $NF; exit }' <<<"$libraries")
         [ -n "$path" ] || fail "${elf#"$root"} links $library, which is not installed here"
         owner=$(dpkg -S "$(realpath "$path")" 2>/dev/null || dpkg -S "$path") || fail "no package holds $path"
         owner=${owner%%:*}
