@@ -50,8 +50,7 @@ double ms(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / 
 
 int main(int argc, char** argv) {
     if (argc != 6) {
-        std::fprintf(stderr,
-                     "usage: player_analyse CAPTURE LOG LIMIT_MS card.wav wa.wav\n");
+        std::fprintf(stderr, "usage: player_analyse CAPTURE LOG LIMIT_MS card.wav wa.wav\n");
         return 2;
     }
     QFile captureFile(QString::fromLocal8Bit(argv[1]));
