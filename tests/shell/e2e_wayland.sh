@@ -26,7 +26,7 @@ fail() {
 }
 
 # XWayland listens in /tmp/.X11-unix, which only an X server run earlier has made.
-[ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
+mkdir -p -m 1777 /tmp/.X11-unix
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime PULSE_SERVER=unix:/nonexistent
 socket=troven-wayland
@@ -35,7 +35,8 @@ weston --backend=headless-backend.so --width=1024 --height=768 --socket=$socket 
 weston_pid=$!
 display=
 for _ in $(seq 100); do
-    display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null)
+    # The log is there only once weston has begun.
+    display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" 2>/dev/null || true)
     [ -n "$display" ] && break
     kill -0 "$weston_pid" 2>/dev/null || fail "weston ended: $(cat "$work/weston.log")"
     sleep 0.1
