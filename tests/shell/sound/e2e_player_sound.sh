@@ -21,20 +21,29 @@ clean_up() {
 }
 trap clean_up EXIT
 
-"$here/with_pulse.sh" bash -c '
-    set -euo pipefail
-    work=$1
-    mkfifo "$work/reference.fifo"
-    pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=2 \
-        <"$work/reference.fifo" &
-    reference=$!
-    cd "$work"
-    QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 TROVEN_REFERENCE_FIFO="$work/reference.fifo" \
-        "$2" >player.log
-    wait "$reference"
-    sleep 1  # what the server played last is still on its way through the fifo
-    cp "$TROVEN_PULSE_CAPTURE" captured.raw
-' _ "$work" "$player" "$plays"
+# One game, recorded and checked.
+play_and_check() {
+    "$here/with_pulse.sh" bash -c '
+        set -euo pipefail
+        work=$1
+        rm -f "$work/reference.fifo"
+        mkfifo "$work/reference.fifo"
+        pacat --playback --raw --format=s16le --rate=44100 --channels=1 --latency-msec=2 \
+            <"$work/reference.fifo" &
+        reference=$!
+        cd "$work"
+        QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 TROVEN_REFERENCE_FIFO="$work/reference.fifo" \
+            "$2" >player.log
+        wait "$reference"
+        sleep 1  # what the server played last is still on its way through the fifo
+        cp "$TROVEN_PULSE_CAPTURE" captured.raw
+    ' _ "$work" "$player" "$plays"
+    (cd "$work" && "$analyse" captured.raw player.log "$limit_ms" card.wav wa.wav)
+}
 
-cd "$work"
-"$analyse" captured.raw player.log "$limit_ms" card.wav wa.wav
+# The private server here is an ordinary process, without the real-time priority a desktop's has:
+# a machine busy with other work can starve it or the recorder, and a whole game is then played
+# once more. Both runs are printed; a fault of the program shows in both.
+play_and_check && exit 0
+echo "== the game is played once more"
+play_and_check
