@@ -18,6 +18,7 @@
 #   Usage: bench/compare.sh BUILD_DIR    (a Release build: cmake -DCMAKE_BUILD_TYPE=Release)
 set -euo pipefail
 build=$(cd "${1:?usage: compare.sh BUILD_DIR}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
 cmake --build "$build" -j2 --target troven empty_window map_watch bench_click bench_game \
     bench_ranking >/dev/null
 
@@ -133,5 +134,5 @@ if command -v pulseaudio >/dev/null; then
     echo
     echo "click to card sound, beyond the sound server's own delay (goal: 15 ms), 20 plays:"
     quiet
-    "$(dirname "$0")/sound_latency.sh" "$build"
+    "$here/sound_latency.sh" "$build"
 fi
