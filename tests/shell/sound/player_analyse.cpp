@@ -45,6 +45,8 @@ std::vector<Click> readLog(QFile& file) {
 constexpr double kBurstLevel = 0.01;
 
 double ms(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / kCaptureRate; }
+// Signed: a sound found before the one it is measured from gives a negative time, not a huge one.
+double msFrom(std::size_t from, std::size_t to) { return ms(to) - ms(from); }
 
 }  // namespace
 
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
                 problem("no reference burst before it", n);
             } else {
                 bursts.push_back({&burstSound, *burst, end - *burst, PlayKind::Short});
-                const double delay = ms(card[i]->start - *burst) - clicks[i].gapMs;
+                const double delay = msFrom(*burst, card[i]->start) - clicks[i].gapMs;
                 delays.push_back(delay);
                 if (delay > limitMs) problem("card sound late", n);
                 std::printf("play %2d at %7.3f s: card sound %6.1f ms after the reference\n", n + 1,
@@ -125,7 +127,7 @@ int main(int argc, char** argv) {
             const Play* w = wa[nextWa++];
             // wa.wav's sound starts 150 ms into the file; the card sound of the same play is
             // measured above.
-            const double late = ms(w->start - card[i]->start) - 150;
+            const double late = msFrom(card[i]->start, w->start) - 150;
             std::printf("play %2d: wa.wav %s, %.1f ms after the card sound's start + 150 ms\n",
                         n + 1, w->kind == PlayKind::Whole ? "whole" : "NOT WHOLE", late);
             if (w->kind != PlayKind::Whole) problem("wa.wav not whole", n);

@@ -10,7 +10,8 @@
 namespace troven::test {
 namespace {
 
-constexpr std::size_t kChunk = kCaptureRate / 100;  // sounds are compared 10 ms at a time
+constexpr std::size_t kChunk = kCaptureRate / 100;  // sounds are compared 10 ms at a time,
+constexpr std::size_t kFine = kCaptureRate / 1000;  // where a play stops 1 ms at a time
 constexpr std::size_t kHead = kCaptureRate / 50;    // a sound's first 20 ms find where it starts
 constexpr std::size_t kRefine = kCaptureRate / 10;  // and its first 100 ms where exactly
 constexpr std::size_t kMaxRestartGap = kCaptureRate / 10;
@@ -90,11 +91,14 @@ std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& so
     return std::nullopt;
 }
 
-std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::size_t start) {
+// How far from `from` the capture after `start` follows the sound, compared `piece` samples at
+// a time, until `limit`.
+std::size_t matchedLength(const Signal& capture, const KnownSound& sound, std::size_t start,
+                          std::size_t from, std::size_t piece, std::size_t limit) {
     const Signal& s = sound.samples;
-    std::size_t heard = 0;
-    while (heard < s.size()) {
-        const std::size_t n = std::min(kChunk, s.size() - heard);
+    std::size_t heard = from;
+    while (heard < limit) {
+        const std::size_t n = std::min(piece, limit - heard);
         if (start + heard + n > capture.size()) break;
         const double* expected = &s[heard];
         const double* got = &capture[start + heard];
@@ -108,6 +112,16 @@ std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::siz
         heard += n;
     }
     return heard;
+}
+
+// A 10 ms piece still matches when the next play starts late inside it: its last piece and the
+// one after are looked at again 1 ms at a time, so that a restart there is not taken for more
+// of this play and missed.
+std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::size_t start) {
+    const std::size_t size = sound.samples.size();
+    const std::size_t coarse = matchedLength(capture, sound, start, 0, kChunk, size);
+    const std::size_t from = coarse - std::min(coarse, kChunk);
+    return matchedLength(capture, sound, start, from, kFine, std::min(size, coarse + kChunk));
 }
 
 }  // namespace
@@ -160,7 +174,8 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
         while (const auto start = findStart(capture, sound, from)) {
             const std::size_t heard = heardLength(capture, sound, *start);
             plays.push_back({&sound, *start, heard, PlayKind::Short});
-            from = *start + std::max(heard, kHead / 2);
+            // A 1 ms piece that a restart cuts near its end may still match.
+            from = *start + std::max(heard, kHead / 2) - kFine;
         }
     }
     std::sort(plays.begin(), plays.end(),

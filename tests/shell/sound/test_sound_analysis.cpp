@@ -45,6 +45,7 @@ class TestSoundAnalysis : public QObject {
 
   private slots:
     void findsWholeRestartedAndShortPlays();
+    void findsARestartWhereverItFalls();
     void catchesSoundsThatAreNotRestartedFromTheirBeginning();
     void catchesGapsAndStraySound();
     void findsSoundsStoredInOtherFormats();
@@ -64,6 +65,21 @@ void TestSoundAnalysis::findsWholeRestartedAndShortPlays() {
     const std::size_t start = plays.front().start - std::size_t(0.2 * kCaptureRate);
     QVERIFY(start < 132);
     QCOMPARE(strayLength(capture, plays), std::size_t(0));
+}
+
+void TestSoundAnalysis::findsARestartWhereverItFalls() {
+    // Quick clicks restart an 80 ms sound at any sample: on a 10 ms boundary, just after and
+    // just before one, and a fraction of a millisecond before its end.
+    const std::vector<KnownSound> sounds{sound("card.wav", 0.08, 11)};
+    const Signal card = noise(0.08, 11);
+    for (const double restart : {0.030, 0.0301, 0.0384, 0.0399, 0.0797}) {
+        const Signal capture =
+            join({silence(0.1), first(card, restart), first(card, restart), card, silence(0.1)});
+        const auto plays = findPlays(capture, sounds);
+        QCOMPARE(describe(plays), std::string("card.wav:cut card.wav:cut card.wav:whole"));
+        QCOMPARE(plays[1].start - plays[0].start, first(card, restart).size());
+        QCOMPARE(strayLength(capture, plays), std::size_t(0));
+    }
 }
 
 void TestSoundAnalysis::catchesSoundsThatAreNotRestartedFromTheirBeginning() {
