@@ -20,12 +20,14 @@ struct WaveHeader {
     bool extensible = false;
 };
 
+// A "fmt " chunk holding the header's fields as they are given.
 QByteArray formatChunk(const WaveHeader& header = {});
 // A RIFF/WAVE image holding the given chunks.
 QByteArray riffImage(const QList<QByteArray>& chunks);
 // A wave file image around samples already encoded as the header says.
 QByteArray forgedWaveImage(const QByteArray& samples, const WaveHeader& header);
 
+// How noiseSamples() encodes its samples.
 inline constexpr WaveFormat kNoiseFormat{WaveFormat::Int16, 1, 44100};
 // A wave file image of samples in format, as the program writes one.
 QByteArray waveImage(const QByteArray& samples, const WaveFormat& format = kNoiseFormat);
