@@ -70,9 +70,9 @@ for run in 0 1 2 3 4 5; do
         case $what in
             empty) out=$("$build/bench/map_watch" empty -- "$build/bench/empty_window") ;;
             text) out=$("$build/bench/map_watch" empty -- "$build/bench/empty_window" --text) ;;
-            splash) out=$("$build/bench/map_watch" "$splash" -- "$build/shell/troven" \
+            splash) out=$("$build/bench/map_watch" "$splash" -- "$build/games/troven" \
                 2>/dev/null) ;;
-            whole) out=$("$build/bench/map_watch" "$splash" "$main" -- "$build/shell/troven" \
+            whole) out=$("$build/bench/map_watch" "$splash" "$main" -- "$build/games/troven" \
                 2>/dev/null) ;;
         esac
         if [ "$run" -gt 0 ]; then printf '%s\n' "$out" >>"$work/$what"; fi  # run 0: warm-up

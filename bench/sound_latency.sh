@@ -9,5 +9,5 @@ build=$(cd "${1:?usage: sound_latency.sh BUILD_DIR}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 cmake --build "$build" -j2 --target scripted_player player_analyse troven_sound_module >/dev/null
 TROVEN_PLAYER_PAUSES=0.6,1.3,0.9,3.6,2.0 "$here/../tests/shell/sound/e2e_player_sound.sh" \
-    "$build/tests/shell/sound/scripted_player" "$build/tests/shell/sound/player_analyse" 20 \
+    "$build/tests/scripted_player" "$build/tests/player_analyse" 20 \
     1000 2>/dev/null | grep -E '^(delay|plays|PROBLEM|all heard|FAILED)'

@@ -8,7 +8,7 @@ cmake -S "$top" -B "$top/build/play" -DCMAKE_BUILD_TYPE=Release -DTROVEN_BUILD_T
     -DTROVEN_BUILD_BENCH=OFF
 cmake --build "$top/build/play" -j"$(nproc)"
 
-game="$top/build/play/shell/troven"
+game="$top/build/play/games/troven"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat <<EOT
 The game is built, but this machine has no display to show its window on.

@@ -4,8 +4,8 @@
 
 namespace troven {
 
-// The sound module, loaded on the first call from beside the program (TROVEN_SOUND_MODULE_DIR,
-// relative to the program's folder), or from the build tree for a program run from there.
+// The sound module, loaded on the first call from TROVEN_SOUND_MODULE_DIR relative to the
+// program's folder, in the build tree as once installed.
 // Null when it cannot be loaded: the program then plays on in silence.
 const SoundModule* soundModule();
 

@@ -7,9 +7,9 @@
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
+#include "sample_values.h"
 #include "wave_file.h"
 
 namespace {
@@ -121,8 +121,7 @@ TEST(AssetSounds, BothSoundsAreShortCleanPcmEndingInSilence) {
         EXPECT_EQ(wave->format.channelCount(), 1);
         const int rate = wave->format.sampleRate();
         ASSERT_TRUE(rate == 22050 || rate == 44100);
-        std::vector<std::int16_t> s(static_cast<std::size_t>(wave->samples.size() / 2));
-        std::memcpy(s.data(), wave->samples.constData(), s.size() * 2);
+        const std::vector<std::int16_t> s = sampleValues(*wave);
         EXPECT_LT(s.size(), static_cast<std::size_t>(rate));
 
         const auto isSound = [](std::int16_t v) { return v != 0; };

@@ -42,7 +42,7 @@ mkdir -p "$corpus"
 # Up to 16 KiB, beyond the most the reader ever reads of a file (ten lines of 1026 bytes).
 options=(-max_len=16384 -timeout=10 -artifact_prefix="$build/" -print_final_stats=1)
 if [ "$jobs" -eq 1 ]; then
-    exec "$build/tests/ranking/$target" "$limit" "${options[@]}" \
+    exec "$build/tests/$target" "$limit" "${options[@]}" \
         "$corpus" "$repo/tests/ranking/fuzz_corpus"
 fi
 # Each job writes its log to fuzz-N.log in the build folder; libFuzzer waits for them all and
@@ -50,7 +50,7 @@ fi
 cd "$build"
 rm -f fuzz-*.log
 status=0
-"$build/tests/ranking/$target" "$limit" "${options[@]}" -jobs="$jobs" -workers="$jobs" \
+"$build/tests/$target" "$limit" "${options[@]}" -jobs="$jobs" -workers="$jobs" \
     "$corpus" "$repo/tests/ranking/fuzz_corpus" || status=$?
 for log in fuzz-*.log; do
     echo "== $log"

@@ -26,9 +26,9 @@ step() {  # name, command...
     [ "$status" -eq 0 ] || failed+=("$name")
 }
 
-step "kills during a save" "$build/tests/robustness/kill_during_save" \
-    "$build/tests/robustness/save_loop" "${TROVEN_KILLS:-1000}"
-step "valgrind" "$here/run_valgrind.sh" "$build/tests/robustness/scripted_game"
+step "kills during a save" "$build/tests/kill_during_save" \
+    "$build/tests/save_loop" "${TROVEN_KILLS:-1000}"
+step "valgrind" "$here/run_valgrind.sh" "$build/tests/scripted_game"
 step "fuzzing the reading" env TROVEN_FUZZ_BUILD_DIR="$build/fuzz" \
     "$repo/tests/ranking/run_fuzz.sh" --runs "${TROVEN_FUZZ_RUNS:-10000000}" "$(nproc)"
 step "fuzzing the saving" env TROVEN_FUZZ_BUILD_DIR="$build/fuzz" \

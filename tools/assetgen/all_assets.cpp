@@ -1,12 +1,13 @@
 #include "all_assets.h"
 
 #include <QDir>
+#include <QtEndian>
 #include <stdexcept>
 
 #include "artwork.h"
 #include "picture_output.h"
 #include "sounds.h"
-#include "wav_file.h"
+#include "wave_writer.h"
 
 namespace troven::assetgen {
 
@@ -21,12 +22,23 @@ void writeIcons(const QDir& folder) {
             QString::asprintf("icon/troven-%d@2x.png", art::kIconDesignSize));
 }
 
+void writeSound(const QDir& folder, const QString& relativePath,
+                const std::vector<std::int16_t>& pcm) {
+    QByteArray samples(static_cast<qsizetype>(pcm.size() * sizeof(std::int16_t)),
+                       Qt::Uninitialized);
+    qToLittleEndian<std::int16_t>(pcm.data(), static_cast<qsizetype>(pcm.size()), samples.data());
+    const QString path = folder.filePath(relativePath);
+    if (!writeWaveFile(path, {WaveFormat(WaveFormat::Int16, 1, kSampleRate), samples})) {
+        throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
 void writeSounds(const QDir& folder) {
     if (!folder.mkpath("sounds")) {
         throw std::runtime_error("cannot create " + folder.filePath("sounds").toStdString());
     }
-    writeWav(folder.filePath("sounds/card.wav").toStdString(), synthesizeCardSnap(), kSampleRate);
-    writeWav(folder.filePath("sounds/wa.wav").toStdString(), synthesizeFanfare(), kSampleRate);
+    writeSound(folder, "sounds/card.wav", synthesizeCardSnap());
+    writeSound(folder, "sounds/wa.wav", synthesizeFanfare());
 }
 
 }  // namespace

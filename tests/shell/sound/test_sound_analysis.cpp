@@ -136,7 +136,7 @@ void TestSoundAnalysis::findsSoundsStoredInOtherFormats() {
         for (int channel = 0; channel < 2; ++channel)
             stored.append(reinterpret_cast<const char*>(&v), 2);
     }
-    const auto wave = troven::parseWave(waveImage(stored, {1, 2, 22050}));
+    const auto wave = troven::parseWave(waveImage(stored, {troven::WaveFormat::Int16, 2, 22050}));
     QVERIFY(wave);
     const std::vector<KnownSound> sounds{*knownSound("wa.wav", *wave)};
 

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "wave_writer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,14 +23,6 @@ void append32(QByteArray& out, qint64 value) {
 
 }  // namespace
 
-QByteArray chunk(const char (&tag)[5], const QByteArray& body) {
-    QByteArray out(tag, 4);
-    append32(out, body.size());
-    out.append(body);
-    if (body.size() % 2 != 0) out.append('\0');
-    return out;
-}
-
 QByteArray formatChunk(const WaveHeader& header) {
     const int blockAlign =
         header.blockAlign != 0 ? header.blockAlign : header.channels * header.bits / 8;
@@ -46,17 +40,21 @@ QByteArray formatChunk(const WaveHeader& header) {
         append16(body, header.formatTag);
         body.append("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
     }
-    return chunk("fmt ", body);
+    return riffChunk("fmt ", body);
 }
 
 QByteArray riffImage(const QList<QByteArray>& chunks) {
     QByteArray body("WAVE");
     for (const QByteArray& c : chunks) body.append(c);
-    return chunk("RIFF", body);
+    return riffChunk("RIFF", body);
 }
 
-QByteArray waveImage(const QByteArray& samples, const WaveHeader& header) {
-    return riffImage({formatChunk(header), chunk("data", samples)});
+QByteArray forgedWaveImage(const QByteArray& samples, const WaveHeader& header) {
+    return riffImage({formatChunk(header), riffChunk("data", samples)});
+}
+
+QByteArray waveImage(const QByteArray& samples, const WaveFormat& format) {
+    return troven::waveImage({format, samples});
 }
 
 QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude) {

@@ -6,9 +6,11 @@
 
 #include <cstdint>
 
+#include "wave_file.h"
+
 namespace troven::test {
 
-// Header fields of a synthesised wave file.
+// Header fields of a forged wave file, right or wrong as other programs may write them.
 struct WaveHeader {
     std::uint16_t formatTag = 1;  // 1 PCM, 3 float; with extensible, the sub-format's tag
     int channels = 1;
@@ -18,13 +20,17 @@ struct WaveHeader {
     bool extensible = false;
 };
 
-// One RIFF chunk: tag, length, body, pad byte.
-QByteArray chunk(const char (&tag)[5], const QByteArray& body);
+// A "fmt " chunk holding the header's fields as they are given.
 QByteArray formatChunk(const WaveHeader& header = {});
 // A RIFF/WAVE image holding the given chunks.
 QByteArray riffImage(const QList<QByteArray>& chunks);
 // A wave file image around samples already encoded as the header says.
-QByteArray waveImage(const QByteArray& samples, const WaveHeader& header = {});
+QByteArray forgedWaveImage(const QByteArray& samples, const WaveHeader& header);
+
+// How noiseSamples() encodes its samples.
+inline constexpr WaveFormat kNoiseFormat{WaveFormat::Int16, 1, 44100};
+// A wave file image of samples in format, as the program writes one.
+QByteArray waveImage(const QByteArray& samples, const WaveFormat& format = kNoiseFormat);
 
 // Mono 16-bit white noise at 44100 Hz, the same for the same seed. Noise correlates with itself
 // only at zero lag, so each play can be found in a recording to the sample.
