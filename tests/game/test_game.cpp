@@ -15,13 +15,9 @@ constexpr Card kTwoOfHearts = 14;
 constexpr Card kThreeOfClubs = 28;
 constexpr Card kFourOfDiamonds = 42;
 constexpr Card kSixOfHearts = 18;
-constexpr Card kSevenOfDiamonds = 45;
 constexpr Card kKingOfClubs = 38;
 
-// A deal whose first play (the ace of spades from slot 0) ends the game: the 7 of diamonds
-// drawn into slot 0 and the rest of the hand share neither spades nor aces.
-const std::array<Card, kDeckSize> kShortGame = deckStartingWith(
-    {kAceOfSpades, kTwoOfHearts, kThreeOfClubs, kFourOfDiamonds, kSixOfHearts, kSevenOfDiamonds});
+const std::array<Card, kDeckSize> kShortGame = onePlayDeck();
 
 class GameTest : public ::testing::Test {
   protected:

@@ -11,7 +11,7 @@
 namespace troven {
 namespace {
 
-using testing::kDefaultFile;
+using testing::kDefaultScoreFile;
 using testing::kZenkaku5;
 
 using Rows = std::vector<std::pair<QByteArray, int>>;
@@ -56,7 +56,7 @@ class RankingWindowTest : public testing::ScoreDirTest {
 };
 
 TEST_F(RankingWindowTest, MenuOpeningShowsTheFileAsItIsAndWritesItBackUnchanged) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     module.NewScore = 0;
     model.Form_Load(dialogs);
     EXPECT_FALSE(mainWindow.enabled);
@@ -66,11 +66,11 @@ TEST_F(RankingWindowTest, MenuOpeningShowsTheFileAsItIsAndWritesItBackUnchanged)
 
     EXPECT_TRUE(model.Form_Unload(dialogs).ok());
     EXPECT_TRUE(mainWindow.enabled);
-    EXPECT_EQ(read(), kDefaultFile);
+    EXPECT_EQ(read(), kDefaultScoreFile);
 }
 
 TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     enterResult(51, "ME");
     EXPECT_EQ(ranking(), (Rows{{"ME", 51},
                                {"XYZ", 50},
@@ -92,7 +92,7 @@ TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
 }
 
 TEST_F(RankingWindowTest, NewResultGoesBelowEveryEqualScore) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     enterResult(1, "ME");
     EXPECT_EQ(ranking(), (Rows{{"XYZ", 50},
                                {"ME", 1},
@@ -236,7 +236,7 @@ TEST_F(RankingWindowTest, The256thOpeningIsNumberedZeroAndItsNameIsAccepted) {
 }
 
 TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     enterResult(51, "ME");
     const DisplayedTable entered = model.table();
     const Rows rankingBefore = ranking();
@@ -249,11 +249,11 @@ TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
     model.Command1_Click(dialogs);
     EXPECT_EQ(model.table(), DisplayedTable::defaults());
     EXPECT_EQ(ranking(), rankingBefore) << "Clear leaves Ranking alone";
-    EXPECT_EQ(read(), kDefaultFile) << "and writes nothing before closing";
+    EXPECT_EQ(read(), kDefaultScoreFile) << "and writes nothing before closing";
 
     write("\"OLD\",9\r\n");  // whatever the file holds now, closing saves the captions
     model.Form_Unload(dialogs);
-    EXPECT_EQ(read(), kDefaultFile);
+    EXPECT_EQ(read(), kDefaultScoreFile);
     openFromMenu();
     EXPECT_EQ(ranking(), kDefaultRows);
 }

@@ -12,7 +12,7 @@
 namespace troven {
 namespace {
 
-using testing::kDefaultFile;
+using testing::kDefaultScoreFile;
 using testing::kZenkaku5;
 
 // Names N0..N9 with 90..81: every record tells where it came from.
@@ -41,8 +41,8 @@ class ScoreFileTest : public testing::ScoreDirTest {
 
 TEST_F(ScoreFileTest, DefaultTableIsStoredAsExactly91Bytes) {
     ASSERT_TRUE(save(DisplayedTable::defaults()).ok());
-    EXPECT_EQ(read(), kDefaultFile);
-    EXPECT_EQ(kDefaultFile.size(), 91);
+    EXPECT_EQ(read(), kDefaultScoreFile);
+    EXPECT_EQ(kDefaultScoreFile.size(), 91);
     EXPECT_EQ(load(), DisplayedTable::defaults());
     EXPECT_EQ(ScoreFileReader(path()).state(), ScoreFileState::Clean);
 }
@@ -53,7 +53,7 @@ TEST_F(ScoreFileTest, MissingFileReadsAsDefaultTableAndIsCreatedByTheFirstSave) 
     EXPECT_TRUE(entries().isEmpty()) << "reading must not create anything";
 
     ASSERT_TRUE(save(load()).ok());
-    EXPECT_EQ(read(), kDefaultFile);
+    EXPECT_EQ(read(), kDefaultScoreFile);
     EXPECT_EQ(entries(), QStringList{"score.dat"}) << "no backup, no temporary file left";
 }
 
@@ -246,7 +246,7 @@ TEST_F(ScoreFileTest, SaveIntoMissingFolderFailsWithAReason) {
 // The folder is read-only for the user who saves; root can write anywhere, so as root the
 // saving child process gives up its rights first.
 TEST_F(ScoreFileTest, SaveInReadOnlyFolderFailsAndLeavesTheFileIntact) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     ASSERT_TRUE(QFile::setPermissions(
         dir_.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     EXPECT_EXIT(
@@ -258,7 +258,7 @@ TEST_F(ScoreFileTest, SaveInReadOnlyFolderFailsAndLeavesTheFileIntact) {
         },
         ::testing::ExitedWithCode(0), "保存できませんでした");
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(read(), kDefaultFile);
+    EXPECT_EQ(read(), kDefaultScoreFile);
     EXPECT_EQ(entries(), QStringList{"score.dat"});
 }
 

@@ -1,7 +1,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +20,7 @@
 #include "picture_box_widget.h"
 #include "picture_loader.h"
 #include "previous_instance.h"
+#include "score_files.h"
 #include "scripted_random.h"
 #include "tracker_panel.h"
 
@@ -34,10 +34,10 @@ struct Table {
         : random(testing::dealing(deck)), previous(dir.filePath(QStringLiteral("lock"))) {
         // A ranking no game can enter, so that no name prompt stops these tests.
         QDir::setCurrent(dir.path());
-        QFile scores(QStringLiteral("score.dat"));
-        if (!scores.open(QIODevice::WriteOnly)) qFatal("cannot write score.dat");
-        for (int i = 0; i < 10; ++i) scores.write("\"TOP\",47\r\n");
-        scores.close();
+        if (!testing::writeFile(QStringLiteral("score.dat"),
+                                QByteArray("\"TOP\",47\r\n").repeated(10))) {
+            qFatal("cannot write score.dat");
+        }
         form = std::make_unique<Form1>(previous, random);
         for (const char* name : {"MMControl1", "MMControl2"}) {
             auto* device = form->findChild<MMControl*>(QString::fromLatin1(name));

@@ -17,36 +17,13 @@
 #include "previous_instance.h"
 #include "qt_translations.h"
 #include "ranking_window.h"
+#include "score_files.h"
 #include "scripted_random.h"
+#include "shown_window.h"
 
 using namespace troven;
 
 namespace {
-
-const QByteArray kDefaultFile =
-    "\"XYZ\",50\r\n\"AAA\",0\r\n\"BBB\",0\r\n\"CCC\",0\r\n\"VVV\",0\r\n\"WWW\",0\r\n"
-    "\"GGG\",0\r\n\"JJJ\",0\r\n\"MMM\",0\r\n\"QQQ\",0\r\n";
-
-// A deal whose first play (slot 0) ends the game with a count of 1.
-const std::array<Card, kDeckSize> kOnePlayGame = testing::deckStartingWith({0, 14, 28, 42, 18, 45});
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-Form2* openForm2() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form2*>(w); form && form->isVisible()) return form;
-    }
-    return nullptr;
-}
 
 QString caption(QWidget* form, const QString& name) {
     return form->findChild<QLabel*>(name)->text();
@@ -55,7 +32,8 @@ QString caption(QWidget* form, const QString& name) {
 // The main window in a working folder of its own, with a known deal.
 struct Session {
     Session()
-        : random(testing::dealing(kOnePlayGame)), previous(dir.filePath(QStringLiteral("lock"))) {
+        : random(testing::dealing(testing::onePlayDeck())),
+          previous(dir.filePath(QStringLiteral("lock"))) {
         QDir::setCurrent(dir.path());
         form = std::make_unique<Form1>(previous, random);
         auto* wa = form->findChild<MMControl*>(QStringLiteral("MMControl2"));
@@ -66,7 +44,7 @@ struct Session {
         form->show();
     }
     ~Session() {
-        if (Form2* ranking = openForm2()) ranking->close();
+        if (Form2* ranking = testing::shownWindow<Form2>()) ranking->close();
         QDir::setCurrent(QDir::tempPath());
     }
     void endGameWithCountOne() {
@@ -113,7 +91,7 @@ class TestRankingWindow : public QObject {
     void isAFixedBlackTableOfThreeColumnsAndAClearButton() {
         Session s;
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("RANKING"));
         QCOMPARE(f->size(), QSize(209, 287));
@@ -150,7 +128,7 @@ class TestRankingWindow : public QObject {
         Session s;
         s.form->mnuGameNew_Click();
         s.form->mnuGameRanking_Click();  // no file yet: the default table, no prompt
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QVERIFY(!s.form->isEnabled());
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
@@ -166,7 +144,7 @@ class TestRankingWindow : public QObject {
 
         QVERIFY(f->close());
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }
 
     void aRealFileInCodePage932RoundTripsByteForByte() {
@@ -177,15 +155,15 @@ class TestRankingWindow : public QObject {
         for (int i = 0; i < 10; ++i) {
             file += '"' + names[i % 5] + "\"," + QByteArray::number(40 - 4 * i) + "\r\n";
         }
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("全角５文字"));
         QCOMPARE(caption(f, QStringLiteral("Label1(2)")), QStringLiteral("say \"hi\""));
         QCOMPARE(caption(f, QStringLiteral("Label1(3)")), QStringLiteral("テスト"));
         QCOMPARE(caption(f, QStringLiteral("Label2(9)")), QStringLiteral("4"));
         f->close();
-        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), file);
         QVERIFY(!QFile::exists(QStringLiteral("score.dat.bak")));
     }
 
@@ -208,14 +186,14 @@ class TestRankingWindow : public QObject {
         s.endGameWithCountOne();
         QCOMPARE(waAtPrompt, (QStringList{"Open", "Prev", "Play"}));
         QCOMPARE(offered, QStringList{"Player_001"});
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QCOMPARE(caption(f, QStringLiteral("Label1(1)")), QStringLiteral("ミナミ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(1)")), QStringLiteral(" 1"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("MMM"));
         f->close();
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(readFile(QStringLiteral("score.dat")).left(20),
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")).left(20),
                  QByteArray("\"XYZ\",50\r\n\"\x83\x7e\x83\x69\x83\x7e\",1"));
     }
 
@@ -227,28 +205,29 @@ class TestRankingWindow : public QObject {
         QCOMPARE(offered.size(), 5);
         QCOMPARE(offered.first(), QStringLiteral("Player_001"));
         QCOMPARE(offered.last(), QStringLiteral("Player_001"));
-        QCOMPARE(caption(openForm2(), QStringLiteral("Label1(1)")), QStringLiteral("全角５文字"));
+        QCOMPARE(caption(testing::shownWindow<Form2>(), QStringLiteral("Label1(1)")),
+                 QStringLiteral("全角５文字"));
     }
 
     void aGameEqualToTheTenthScoreIsNotEnteredAndLeavesTheFileAlone() {
         Session s;
-        QByteArray file = kDefaultFile;
+        QByteArray file = testing::kDefaultScoreFile;
         file.replace("\"QQQ\",0", "\"QQQ\",1");
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.endGameWithCountOne();
-        QVERIFY(!openForm2());
+        QVERIFY(!testing::shownWindow<Form2>());
         QVERIFY(s.form->isEnabled());
         QCOMPARE(s.waCommands, QStringList{"Open"});
-        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), file);
     }
 
     void clearAsksFirstAndPutsTheDefaultTableInPlace() {
         Session s;
-        QByteArray file = kDefaultFile;
+        QByteArray file = testing::kDefaultScoreFile;
         file.replace("\"XYZ\",50", "\"TOP\",40");
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         auto* clear = f->findChild<QPushButton*>(QStringLiteral("Command1"));
 
         QString question;
@@ -270,14 +249,14 @@ class TestRankingWindow : public QObject {
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
         f->close();
-        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }
 
     void aSaveThatFailsSaysSoAndTheGameGoesOn() {
         Session s;
         QVERIFY(QDir().mkdir(QStringLiteral("score.dat")));  // a folder where the file should be
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QString warning;
         testing::whenModal([&](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
