@@ -39,6 +39,7 @@ class GameTest : public ::testing::Test {
 
 TEST_F(GameTest, IsCreatedEmptyThenShowsCardBacks) {
     EXPECT_FALSE(game.isDealt());
+    EXPECT_FALSE(game.isOver());
     for (const auto& entry : state().Deck) EXPECT_FALSE(entry.has_value());
     EXPECT_EQ(state().DeckPos, 0);
     EXPECT_EQ(state().PlayedCard, 0);
