@@ -49,6 +49,12 @@ struct Table {
         }
     }
     ~Table() { QDir::setCurrent(QDir::tempPath()); }
+    // Loads and shows the main window, as the program starts it.
+    bool open() {
+        if (!form->Form_Load()) return false;
+        form->show();
+        return true;
+    }
     template <typename T>
     T* child(const QString& name) const {
         T* found = form->findChild<T*>(name);
@@ -71,6 +77,19 @@ struct Table {
     QList<int> deckPosAtCommand;
 };
 
+// A desktop whose window background is not white, while it lives, so that it shows where the
+// tracker uses it.
+const QColor kDesktopBase(250, 240, 230);
+struct TintedDesktop {
+    TintedDesktop() {
+        QPalette tinted = standard;
+        tinted.setColor(QPalette::Base, kDesktopBase);
+        QGuiApplication::setPalette(tinted);
+    }
+    ~TintedDesktop() { QGuiApplication::setPalette(standard); }
+    const QPalette standard = QGuiApplication::palette();
+};
+
 QImage imageOf(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 QImage resourceImage(const QString& path) { return imageOf(QPixmap(path)); }
 
@@ -84,8 +103,7 @@ class TestMainWindow : public QObject {
 
     void theWindowIsAFixedTableOfTheLaidOutSize() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QCOMPARE(t.table()->size(), QSize(410, 385));
         QCOMPARE(t.table()->y(), t.form->menuBar()->height());
         QCOMPARE(t.form->minimumSize(), t.form->maximumSize());
@@ -180,8 +198,7 @@ class TestMainWindow : public QObject {
 
     void altGOpensTheMenuAndNChoosesNewGame() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
         QTest::keyClick(t.form.get(), Qt::Key_G, Qt::AltModifier);
@@ -193,8 +210,7 @@ class TestMainWindow : public QObject {
 
     void loadingShowsCardBacksHidesThePileAndOpensBothDevices() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         const QImage back = resourceImage(QStringLiteral(":/cards/back.png"));
         for (int k = 0; k < 5; ++k) {
             QCOMPARE(imageOf(t.slot(k)->picture()), back);
@@ -214,8 +230,7 @@ class TestMainWindow : public QObject {
 
     void aClickPlaysTheCardAndTheWindowShowsTheGame() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->mnuGameNew_Click();
         const Card played = t.form->game().state().Hand[0];
         t.commands.clear();
@@ -235,22 +250,59 @@ class TestMainWindow : public QObject {
         QCOMPARE(imageOf(pile->picture()), resourceImage(assets::cardFacePath(played)));
         const Card drawn = t.form->game().state().Hand[0];
         QCOMPARE(imageOf(t.slot(0)->picture()), resourceImage(assets::cardFacePath(drawn)));
-        // The played ace of spades is blank, its row and column pink, the card drawn blue.
-        QCOMPARE(t.label(QStringLiteral("Label1(0)"))->text(), QString());
-        QCOMPARE(t.label(QStringLiteral("Label1(5)"))->palette().color(QPalette::Window),
-                 QColor(255, 192, 255));
-        QCOMPARE(t.label(QStringLiteral("Label3(0)"))->palette().color(QPalette::Window),
-                 QColor(255, 192, 255));
-        QCOMPARE(t.label(QStringLiteral("Label3(1)"))->palette().color(QPalette::Window),
-                 QColor(Qt::white));
-        QCOMPARE(t.label(QStringLiteral("Label1(1)"))->palette().color(QPalette::WindowText),
-                 QColor(0, 0, 255));
+    }
+
+    // Each place a card can be in, with and without a match for the card played last, after
+    // the ace of spades, the 2 of spades and the 2 of diamonds were played (the last one was the
+    // 2 of diamonds); "created" is the tracker before the first game.
+    void everyTrackerStateHasItsCaptionAndColours_data() {
+        const QColor black(Qt::black), red(255, 0, 0), blue(0, 0, 255), white(Qt::white);
+        const QColor pink(255, 192, 255), desktop = kDesktopBase;
+        QTest::addColumn<bool>("created");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<QColor>("back");
+        const auto row = [](const char* what, bool created, const char* name, const char* caption,
+                            const QColor& fore, const QColor& back) {
+            QTest::newRow(what) << created << QString::fromLatin1(name)
+                                << QString::fromLatin1(caption) << fore << back;
+        };
+        row("created, spade", true, "Label1(8)", "9", black, white);
+        row("created, heart", true, "Label2(12)", "K", red, white);
+        row("to come", false, "Label2(5)", "6", red, desktop);
+        row("to come, black", false, "Label3(5)", "6", black, desktop);
+        row("to come, matching", false, "Label4(4)", "5", red, pink);
+        row("to come, black, matching", false, "Label3(1)", "2", black, pink);
+        row("in hand", false, "Label1(2)", "3", blue, desktop);
+        row("in hand, matching", false, "Label4(3)", "4", blue, pink);
+        row("played", false, "Label1(0)", "", blue, desktop);
+        row("played, matching", false, "Label1(1)", "", blue, pink);
+        row("played last", false, "Label4(1)", "", blue, desktop);
+    }
+    void everyTrackerStateHasItsCaptionAndColours() {
+        QFETCH(bool, created);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QColor, fore);
+        QFETCH(QColor, back);
+        const TintedDesktop tinted;
+        Table t;
+        QVERIFY(t.open());
+        if (!created) {
+            t.form->mnuGameNew_Click();
+            for (int k : {0, 0, 3}) QTest::mouseClick(t.slot(k), Qt::LeftButton);
+            QCOMPARE(t.form->game().state().PlayedCard, cardOf(3, 1));
+        }
+        QLabel* l = t.label(name);
+        QCOMPARE(l->text(), caption);
+        QCOMPARE(l->palette().color(QPalette::WindowText), fore);
+        QCOMPARE(l->palette().color(QPalette::Window), back);
     }
 
     void disabledAndHiddenSlotsIgnoreClicks() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QTest::mouseClick(t.slot(1), Qt::LeftButton);  // before any deal
         QVERIFY(t.commands.count() == 2);              // the two Opens only
         t.form->mnuGameNew_Click();
@@ -265,8 +317,7 @@ class TestMainWindow : public QObject {
 
     void theKeysOneToFivePlayTheSlotsWhereAClickWould() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QTest::keyClick(t.form.get(), Qt::Key_1);  // before any deal: nothing
         QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 0);
         t.form->mnuGameNew_Click();
@@ -286,8 +337,7 @@ class TestMainWindow : public QObject {
 
     void aScreenReaderHearsTheTableInJapanese() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         const auto said = [&](const QString& name, QAccessible::Text what) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(t.child<QWidget>(name));
             return a ? a->text(what) : QStringLiteral("<none>");
@@ -324,8 +374,7 @@ class TestMainWindow : public QObject {
 
     void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->mnuGameNew_Click();
         for (int n = 0; n < 48; ++n) QTest::mouseClick(t.slot(0), Qt::LeftButton);
         for (int k = 1; k < 5; ++k) QTest::mouseClick(t.slot(k), Qt::LeftButton);
@@ -348,8 +397,7 @@ class TestMainWindow : public QObject {
 
     void exitClosesEachDeviceOnceAndEndsWithoutUnloading() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QSignalSpy ended(t.form.get(), &Form1::programEnded);
         t.form->mnuGameExit_Click();
         QCOMPARE(ended.count(), 1);
@@ -362,8 +410,7 @@ class TestMainWindow : public QObject {
 
     void theCloseBoxClosesEachDeviceOnce() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QSignalSpy ended(t.form.get(), &Form1::programEnded);
         QVERIFY(t.form->close());
         QCOMPARE(ended.count(), 1);
@@ -373,8 +420,7 @@ class TestMainWindow : public QObject {
 
     void aDisabledWindowCannotBeClosed() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->setEnabled(false);
         QVERIFY(!t.form->close());
         QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 0);
