@@ -117,22 +117,6 @@ TEST_F(GameTest, APlayMovesTheCardToThePileAndRefillsItsSlot) {
     EXPECT_EQ(game.message(), Message::SelectACard);
 }
 
-TEST_F(GameTest, TheTrackerShowsPlayedCardsAndHighlightsTheMatchesOfTheLastOne) {
-    deal(winningDeck());
-    playAll({0, 0, 0});  // plays A, 2 and 3 of spades
-    const Card last = state().PlayedCard;
-    ASSERT_EQ(last, cardOf(0, 2));
-    for (Card c = 0; c < kDeckSize; ++c) {
-        const bool inHand =
-            std::find(state().Hand.begin(), state().Hand.end(), c) != state().Hand.end();
-        const CardState where = c <= last ? CardState::Played
-                                : inHand  ? CardState::InHand
-                                          : CardState::ToCome;
-        const bool matches = (suitOf(c) == suitOf(last) || rankOf(c) == rankOf(last)) && c != last;
-        EXPECT_EQ(cell(c), (TrackerCell{where, matches})) << c;
-    }
-}
-
 TEST_F(GameTest, SlotsAreSelectableExactlyWhenTheyShareSuitOrRank) {
     // Hand: A spades, 2 hearts, 3 clubs, 4 diamonds, 6 hearts; playing the 2 of hearts leaves the
     // 6 of hearts (suit) playable, and the 2 of spades drawn into slot 1 (rank).

@@ -40,22 +40,16 @@ class ScoreFileTest : public testing::ScoreDirTest {
     SaveResult save(const DisplayedTable& table) { return saveTable(table, path()); }
 };
 
-TEST_F(ScoreFileTest, DefaultTableIsStoredAsExactly91Bytes) {
-    ASSERT_TRUE(save(DisplayedTable::defaults()).ok());
-    EXPECT_EQ(read(), kDefaultScoreFile);
-    EXPECT_EQ(kDefaultScoreFile.size(), 91);
-    EXPECT_EQ(load(), DisplayedTable::defaults());
-    EXPECT_EQ(ScoreFileReader(path()).state(), ScoreFileState::Clean);
-}
-
-TEST_F(ScoreFileTest, MissingFileReadsAsDefaultTableAndIsCreatedByTheFirstSave) {
+TEST_F(ScoreFileTest, MissingFileReadsAsDefaultTableAndTheFirstSaveStoresIt) {
     EXPECT_EQ(load(), DisplayedTable::defaults());
     EXPECT_EQ(ScoreFileReader(path()).state(), ScoreFileState::Missing);
     EXPECT_TRUE(entries().isEmpty()) << "reading must not create anything";
 
     ASSERT_TRUE(save(load()).ok());
     EXPECT_EQ(read(), kDefaultScoreFile);
+    EXPECT_EQ(kDefaultScoreFile.size(), 91);
     EXPECT_EQ(entries(), QStringList{"score.dat"}) << "no backup, no temporary file left";
+    EXPECT_EQ(ScoreFileReader(path()).state(), ScoreFileState::Clean);
 }
 
 TEST_F(ScoreFileTest, BareFileNameMeansTheCurrentFolder) {

@@ -25,6 +25,7 @@
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "ranking_window.h"
+#include "score_files.h"
 #include "scripted_random.h"
 #include "shown_window.h"
 
@@ -45,8 +46,7 @@ void putWaves(Waves waves) {
         } else if (waves == Waves::NotWaves) {
             QByteArray garbage(4096, '\0');
             for (char& c : garbage) c = static_cast<char>(noise());
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
+            QVERIFY(testing::writeFile(name, garbage));
         }
     }
 }
