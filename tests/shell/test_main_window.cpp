@@ -1,80 +1,32 @@
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "decks.h"
 #include "fonts.h"
-#include "main_window.h"
-#include "mm_control.h"
+#include "main_window_table.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "picture_loader.h"
-#include "previous_instance.h"
-#include "score_files.h"
-#include "scripted_random.h"
 #include "tracker_panel.h"
 
 using namespace troven;
 
 namespace {
 
-// Everything a test of the main window needs, with its own lock and a known deal.
-struct Table {
+// The main window with a ranking no game can enter, so that no name prompt stops these tests.
+struct Table : testing::MainWindowTable {
     explicit Table(const std::array<Card, kDeckSize>& deck = testing::winningDeck())
-        : random(testing::dealing(deck)), previous(dir.filePath(QStringLiteral("lock"))) {
-        // A ranking no game can enter, so that no name prompt stops these tests.
-        QDir::setCurrent(dir.path());
-        if (!testing::writeFile(QStringLiteral("score.dat"),
-                                QByteArray("\"TOP\",47\r\n").repeated(10))) {
-            qFatal("cannot write score.dat");
-        }
-        form = std::make_unique<Form1>(previous, random);
-        for (const char* name : {"MMControl1", "MMControl2"}) {
-            auto* device = form->findChild<MMControl*>(QString::fromLatin1(name));
-            QObject::connect(device, &MMControl::commandIssued, [this, name](MMControl::Command c) {
-                commands.append(QString::fromLatin1(name) + QLatin1Char(' ') +
-                                QVariant::fromValue(c).toString());
-                deckPosAtCommand.append(form->game().state().DeckPos);
-            });
-        }
-    }
-    ~Table() { QDir::setCurrent(QDir::tempPath()); }
-    // Loads and shows the main window, as the program starts it.
-    bool open() {
-        if (!form->Form_Load()) return false;
-        form->show();
-        return true;
-    }
-    template <typename T>
-    T* child(const QString& name) const {
-        T* found = form->findChild<T*>(name);
-        if (!found) qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    PictureBoxWidget* slot(int k) const {
-        return child<PictureBoxWidget>(QStringLiteral("Picture2(%1)").arg(k));
-    }
-    QLabel* label(const QString& name) const { return child<QLabel>(name); }
+        : MainWindowTable(deck, QByteArray("\"TOP\",47\r\n").repeated(kPlaces)) {}
     QWidget* table() const { return child<QWidget>(QStringLiteral("table")); }
     QRect placeOf(QWidget* w) const { return QRect(w->mapTo(table(), QPoint(0, 0)), w->size()); }
-    qsizetype count(const QString& command) const { return commands.count(command); }
-
-    QTemporaryDir dir;
-    testing::ScriptedRandom random;
-    PreviousInstance previous;
-    std::unique_ptr<Form1> form;
-    QStringList commands;
-    QList<int> deckPosAtCommand;
 };
 
 // A desktop whose window background is not white, while it lives, so that it shows where the

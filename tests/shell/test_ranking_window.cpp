@@ -5,20 +5,16 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 #include "decks.h"
 #include "fonts.h"
-#include "main_window.h"
+#include "main_window_table.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
-#include "previous_instance.h"
 #include "qt_translations.h"
 #include "ranking_window.h"
 #include "score_files.h"
-#include "scripted_random.h"
 #include "shown_window.h"
 
 using namespace troven;
@@ -29,35 +25,16 @@ QString caption(QWidget* form, const QString& name) {
     return form->findChild<QLabel*>(name)->text();
 }
 
-// The main window in a working folder of its own, with a known deal.
-struct Session {
-    Session()
-        : random(testing::dealing(testing::onePlayDeck())),
-          previous(dir.filePath(QStringLiteral("lock"))) {
-        QDir::setCurrent(dir.path());
-        form = std::make_unique<Form1>(previous, random);
-        auto* wa = form->findChild<MMControl*>(QStringLiteral("MMControl2"));
-        QObject::connect(wa, &MMControl::commandIssued, [this](MMControl::Command c) {
-            waCommands << QVariant::fromValue(c).toString();
-        });
-        if (!form->Form_Load()) qFatal("main window refused to load");
-        form->show();
-    }
-    ~Session() {
-        if (Form2* ranking = testing::shownWindow<Form2>()) ranking->close();
-        QDir::setCurrent(QDir::tempPath());
+// The main window, loaded and shown, with a deal that ends at its first play with a count of 1.
+struct Session : testing::MainWindowTable {
+    Session() : MainWindowTable(testing::onePlayDeck()) {
+        if (!open()) qFatal("main window refused to load");
     }
     void endGameWithCountOne() {
         form->mnuGameNew_Click();
-        QTest::mouseClick(form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
-                          Qt::LeftButton);
+        QTest::mouseClick(slot(0), Qt::LeftButton);
     }
-
-    QTemporaryDir dir;
-    testing::ScriptedRandom random;
-    PreviousInstance previous;
-    std::unique_ptr<Form1> form;
-    QStringList waCommands;
+    QStringList waCommands() const { return commandsOf(QStringLiteral("MMControl2")); }
 };
 
 // Answers the name prompts in turn ("<cancel>" cancels); records the default each one offered.
@@ -134,7 +111,7 @@ class TestRankingWindow : public QObject {
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("QQQ"));
-        QVERIFY(s.waCommands.filter(QStringLiteral("Play")).isEmpty());
+        QVERIFY(s.waCommands().filter(QStringLiteral("Play")).isEmpty());
 
         // While the ranking is loaded the main window takes nothing: no play, no closing.
         QTest::mouseClick(s.form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
@@ -175,7 +152,7 @@ class TestRankingWindow : public QObject {
             auto* box = qobject_cast<QInputDialog*>(dialog);
             QVERIFY(box);
             offered << box->textValue();
-            waAtPrompt = s.waCommands;
+            waAtPrompt = s.waCommands();
             QVERIFY(!s.form->isEnabled());
             QCOMPARE(box->windowTitle(), QStringLiteral("おめでとう！ Top10へ名前の登録です。"));
             QCOMPARE(box->labelText(),
@@ -217,7 +194,7 @@ class TestRankingWindow : public QObject {
         s.endGameWithCountOne();
         QVERIFY(!testing::shownWindow<Form2>());
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(s.waCommands, QStringList{"Open"});
+        QCOMPARE(s.waCommands(), QStringList{"Open"});
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")), file);
     }
 
