@@ -347,27 +347,25 @@ class TestMainWindow : public QObject {
         QCOMPARE(t.label(QStringLiteral("Label2(4)"))->text(), QStringLiteral("5"));
     }
 
-    void exitClosesEachDeviceOnceAndEndsWithoutUnloading() {
-        Table t;
-        QVERIFY(t.open());
-        QSignalSpy ended(t.form.get(), &Form1::programEnded);
-        t.form->mnuGameExit_Click();
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
-        QCOMPARE(t.commands.last(), QStringLiteral("MMControl2 Close"));
-        t.form.reset();  // the program's end: nothing more is sent
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
+    void exitAndTheCloseBoxCloseEachDeviceOnceAndEndTheProgram_data() {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("menu exit") << false;
+        QTest::newRow("close box") << true;
     }
-
-    void theCloseBoxClosesEachDeviceOnce() {
+    void exitAndTheCloseBoxCloseEachDeviceOnceAndEndTheProgram() {
+        QFETCH(bool, closeBox);
         Table t;
         QVERIFY(t.open());
         QSignalSpy ended(t.form.get(), &Form1::programEnded);
-        QVERIFY(t.form->close());
+        if (closeBox) {
+            QVERIFY(t.form->close());
+        } else {
+            t.form->mnuGameExit_Click();
+        }
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
+        QCOMPARE(t.commands.sliced(2), (QStringList{"MMControl1 Close", "MMControl2 Close"}));
+        t.form.reset();  // the program's end: nothing more is sent
+        QCOMPARE(t.commands.size(), 4);
     }
 
     void aDisabledWindowCannotBeClosed() {
