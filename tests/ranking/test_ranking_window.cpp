@@ -141,9 +141,7 @@ TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
 TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
     EXPECT_EQ(acceptedName(u"ABCDEFGHIJ"), "ABCDEFGHIJ");
     EXPECT_EQ(acceptedName(u"全角５文字"), kZenkaku5);
-    EXPECT_EQ(acceptedName(u"全角５文AB"),
-              "\x91\x53\x8A\x70\x82\x54\x95\xB6"
-              "AB");
+    EXPECT_EQ(acceptedName(u"全角５文AB"), kZenkaku5.first(8) + "AB");
     EXPECT_EQ(acceptedName(u"X"), "X");
     EXPECT_EQ(acceptedName(defaultPlayerName(255)), "Player_255");
 

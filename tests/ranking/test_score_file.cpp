@@ -140,7 +140,8 @@ TEST_F(ScoreFileTest, HugeFileIsReadOnlyAsFarAsItsTenthLine) {
     EXPECT_LT(bytesRead() - before, kEnough);
 }
 
-// A line of exactly `bytes` bytes without its line end.
+// A record line of `bytes` bytes before its line end: two quotes, a comma and a one-digit score
+// around a name of x.
 QByteArray lineOfLength(qsizetype bytes) { return scoreLine(QByteArray(bytes - 4, 'x'), 7); }
 
 TEST_F(ScoreFileTest, LinesOfTheLongestLengthAreReadAndLongerOnesAreNot) {

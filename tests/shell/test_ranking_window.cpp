@@ -127,7 +127,7 @@ class TestRankingWindow : public QObject {
     void aRealFileInCodePage932RoundTripsByteForByte() {
         Session s;
         QByteArray file;
-        const QByteArray names[] = {"\x91\x53\x8a\x70\x82\x54\x95\xb6\x8e\x9a", "a,b", "say \"hi\"",
+        const QByteArray names[] = {testing::kZenkaku5, "a,b", "say \"hi\"",
                                     "\x83\x65\x83\x58\x83\x67", "Z"};
         for (int i = 0; i < 10; ++i) {
             file += '"' + names[i % 5] + "\"," + QByteArray::number(40 - 4 * i) + "\r\n";
