@@ -21,6 +21,13 @@ inline std::array<Card, kDeckSize> deckStartingWith(std::initializer_list<Card> 
     return deck;
 }
 
+// A deal whose first play (the ace of spades from slot 0) ends the game with a count of 1: the
+// 7 of diamonds drawn into slot 0 and the rest of the hand (2 and 6 of hearts, 3 of clubs, 4 of
+// diamonds) share neither spades nor aces.
+inline std::array<Card, kDeckSize> onePlayDeck() {
+    return deckStartingWith({0, 14, 28, 42, 18, 45});
+}
+
 // A deck played out whole by always playing slot 0, then slots 1, 2, 3, 4: slot 0 walks the
 // spades up, hearts down, clubs up and diamonds down to the 5; slots 1..4 hold 4, 3, 2, A of
 // diamonds. Every card shares the suit or the rank of the one before it.

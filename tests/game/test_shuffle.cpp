@@ -44,16 +44,20 @@ TEST(Shuffle, ExchangesTheDrawnPairsInOrderFromTheFilledDeck) {
     EXPECT_EQ(random.reseeds, 1);
 }
 
-TEST(Shuffle, MakesFiftyTwoExchangesNotAPassOverTheDeck) {
-    // 104 draws are taken; a 105th value would be the first of the next shuffle.
-    std::vector<float> values(104, valueFor(3));
+// A shuffle whose exchange number `n` swaps positions 9 and 10, every other one 0 with 0.
+DeckArray shuffledSwappingNineAndTenAt(int n) {
+    std::vector<float> values(static_cast<std::size_t>(2 * (n - 1)), valueFor(0));
     values.push_back(valueFor(9));
     values.push_back(valueFor(10));
     ScriptedRandom random(values);
     DeckArray deck{};
     shuffleDeck(deck, random);
-    EXPECT_EQ(deck[9], 9);
-    EXPECT_EQ(deck[10], 10);
+    return deck;
+}
+
+TEST(Shuffle, MakesExactlyFiftyTwoExchanges) {
+    EXPECT_EQ(shuffledSwappingNineAndTenAt(kDeckSize)[9], 10) << "the 52nd exchange is made";
+    EXPECT_EQ(shuffledSwappingNineAndTenAt(kDeckSize + 1)[9], 9) << "a 53rd is not";
 }
 
 TEST(Shuffle, EveryShuffleStartsAgainFromTheFilledOrder) {

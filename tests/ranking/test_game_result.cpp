@@ -12,7 +12,7 @@ class GameResultTest : public testing::ScoreDirTest {
 };
 
 TEST_F(GameResultTest, OnlyACountAboveTheTenthScoreQualifies) {
-    QByteArray file = testing::kDefaultFile;
+    QByteArray file = testing::kDefaultScoreFile;
     file.replace("\"QQQ\",0", "\"QQQ\",12");
     write(file);
 

@@ -11,7 +11,7 @@
 namespace troven {
 namespace {
 
-using testing::kDefaultFile;
+using testing::kDefaultScoreFile;
 using testing::kZenkaku5;
 
 using Rows = std::vector<std::pair<QByteArray, int>>;
@@ -55,33 +55,9 @@ class RankingWindowTest : public testing::ScoreDirTest {
     RankingWindowModel model{module, mainWindow, path()};
 };
 
-TEST_F(RankingWindowTest, MenuOpeningShowsTheFileAsItIsAndWritesItBackUnchanged) {
-    write(kDefaultFile);
-    module.NewScore = 0;
-    model.Form_Load(dialogs);
-    EXPECT_FALSE(mainWindow.enabled);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(model.table(), DisplayedTable::defaults());
-    EXPECT_EQ(ranking(), kDefaultRows);
-
-    EXPECT_TRUE(model.Form_Unload(dialogs).ok());
-    EXPECT_TRUE(mainWindow.enabled);
-    EXPECT_EQ(read(), kDefaultFile);
-}
-
-TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
-    write(kDefaultFile);
+TEST_F(RankingWindowTest, AnEntryShowsEveryScoreWithASignPositionAndIsSaved) {
+    write(kDefaultScoreFile);
     enterResult(51, "ME");
-    EXPECT_EQ(ranking(), (Rows{{"ME", 51},
-                               {"XYZ", 50},
-                               {"AAA", 0},
-                               {"BBB", 0},
-                               {"CCC", 0},
-                               {"VVV", 0},
-                               {"WWW", 0},
-                               {"GGG", 0},
-                               {"JJJ", 0},
-                               {"MMM", 0}}));
     EXPECT_EQ(scoreCaptions(),
               (std::vector<QString>{" 51", " 50", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0"}));
     EXPECT_EQ(model.table().names[0], "ME");
@@ -91,91 +67,60 @@ TEST_F(RankingWindowTest, BestResultTakesFirstPlaceAndTheTenthDropsOut) {
     EXPECT_FALSE(read().contains("QQQ"));
 }
 
-TEST_F(RankingWindowTest, NewResultGoesBelowEveryEqualScore) {
-    write(kDefaultFile);
-    enterResult(1, "ME");
-    EXPECT_EQ(ranking(), (Rows{{"XYZ", 50},
-                               {"ME", 1},
-                               {"AAA", 0},
-                               {"BBB", 0},
-                               {"CCC", 0},
-                               {"VVV", 0},
-                               {"WWW", 0},
-                               {"GGG", 0},
-                               {"JJJ", 0},
-                               {"MMM", 0}}));
-    model.Form_Unload(dialogs);
+// Ten results from 50 down to 1, three of them 30.
+const Rows kSteps = {{"A", 50}, {"B", 30}, {"C", 30}, {"D", 30}, {"E", 20},
+                     {"F", 10}, {"G", 5},  {"H", 3},  {"I", 2},  {"J", 1}};
+// Out of order, as a file edited by hand may be: the second place is below the tenth.
+const Rows kOutOfOrder = {{"A", 9}, {"B", 3}, {"C", 8}, {"D", 8}, {"E", 7},
+                          {"F", 7}, {"G", 6}, {"H", 6}, {"I", 5}, {"J", 5}};
+const Rows kNegativeTenth = {{"A", 9}, {"B", 8}, {"C", 7}, {"D", 6}, {"E", 5},
+                             {"F", 4}, {"G", 3}, {"H", 2}, {"I", 1}, {"J", -3}};
 
-    write(fileOf({{"A", 50},
-                  {"B", 30},
-                  {"C", 30},
-                  {"D", 30},
-                  {"E", 20},
-                  {"F", 10},
-                  {"G", 5},
-                  {"H", 3},
-                  {"I", 2},
-                  {"J", 1}}));
-    enterResult(30, "ME");
-    EXPECT_EQ(ranking(), (Rows{{"A", 50},
-                               {"B", 30},
-                               {"C", 30},
-                               {"D", 30},
-                               {"ME", 30},
-                               {"E", 20},
-                               {"F", 10},
-                               {"G", 5},
-                               {"H", 3},
-                               {"I", 2}}));
-}
+struct EntryCase {
+    const char* what;
+    Rows file;
+    int score;
+    int position;  // where "ME" enters; -1: not at all
+};
+void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.what; }
 
-TEST_F(RankingWindowTest, ResultAtRankTenReplacesOnlyTheTenthEntry) {
-    const Rows rows = {{"A", 50}, {"B", 30}, {"C", 30}, {"D", 30}, {"E", 20},
-                       {"F", 10}, {"G", 5},  {"H", 3},  {"I", 2},  {"J", 1}};
-    write(fileOf(rows));
-    enterResult(2, "ME");
-    Rows expected = rows;
-    expected.back() = {"ME", 2};
+class EntryPositionTest : public RankingWindowTest,
+                          public ::testing::WithParamInterface<EntryCase> {};
+
+// A result enters only above the tenth score, below every equal score, and the tenth drops out.
+TEST_P(EntryPositionTest, ResultGoesBelowEveryScoreItDoesNotBeat) {
+    const EntryCase& c = GetParam();
+    write(fileOf(c.file));
+    enterResult(c.score, "ME");
+    Rows expected = c.file;
+    if (c.position >= 0) {
+        expected.insert(expected.begin() + c.position, {"ME", c.score});
+        expected.pop_back();
+    }
     EXPECT_EQ(ranking(), expected);
+    EXPECT_EQ(dialogs.prompts.size(), c.position >= 0 ? 1U : 0U);
+    if (c.position >= 0) return;
+    EXPECT_EQ(model.table().scores[0], captionWithoutSign(c.file[0].second))
+        << "captions as loaded, without a sign position";
+    EXPECT_FALSE(mainWindow.enabled);
+    EXPECT_TRUE(model.Form_Unload(dialogs).ok());
+    EXPECT_TRUE(mainWindow.enabled);
+    EXPECT_EQ(read(), fileOf(c.file)) << "written back unchanged";
 }
 
-TEST_F(RankingWindowTest, ResultEqualToTheTenthIsNotEntered) {
-    const QByteArray file = fileOf({{"A", 50},
-                                    {"B", 30},
-                                    {"C", 30},
-                                    {"D", 30},
-                                    {"E", 20},
-                                    {"F", 10},
-                                    {"G", 5},
-                                    {"H", 3},
-                                    {"I", 2},
-                                    {"J", 1}});
-    write(file);
-    module.NewScore = 1;
-    model.Form_Load(dialogs);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(model.table().scores[0], "50") << "captions as loaded, without a sign position";
-    model.Form_Unload(dialogs);
-    EXPECT_EQ(read(), file);
-}
-
-TEST_F(RankingWindowTest, MenuOpeningWithNegativeTenthScoreAsksForAName) {
-    write(fileOf({{"A", 9},
-                  {"B", 8},
-                  {"C", 7},
-                  {"D", 6},
-                  {"E", 5},
-                  {"F", 4},
-                  {"G", 3},
-                  {"H", 2},
-                  {"I", 1},
-                  {"J", -3}}));
-    enterResult(0, "ME");
-    ASSERT_EQ(dialogs.prompts.size(), 1U);
-    EXPECT_EQ(model.Ranking()[9], (RankEntry{"ME", 0}));
-    EXPECT_EQ(model.table().scores[9], " 0");
-    EXPECT_EQ(model.table().scores[8], " 1");
-}
+INSTANTIATE_TEST_SUITE_P(
+    RankingWindow, EntryPositionTest,
+    ::testing::Values(EntryCase{"AboveTheBest", kDefaultRows, 51, 0},
+                      EntryCase{"AboveTheZeros", kDefaultRows, 1, 1},
+                      EntryCase{"ZeroEqualToTheTenth", kDefaultRows, 0, -1},
+                      EntryCase{"JustAboveEqualScores", kSteps, 31, 1},
+                      EntryCase{"EqualToEqualScores", kSteps, 30, 4},
+                      EntryCase{"JustAboveTheTenth", kSteps, 2, 9},
+                      EntryCase{"EqualToTheTenth", kSteps, 1, -1},
+                      EntryCase{"ZeroAboveANegativeTenth", kNegativeTenth, 0, 9},
+                      EntryCase{"OutOfOrderAboveTheTenth", kOutOfOrder, 6, 1},
+                      EntryCase{"OutOfOrderEqualToTheTenth", kOutOfOrder, 5, -1}),
+    [](const auto& param) { return std::string(param.param.what); });
 
 TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
     dialogs.answers = {"", "", "ABCDEFGHIJK", "全角５文字全", "é", "名前\n", "ABCDEFGHIJ"};
@@ -196,9 +141,7 @@ TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
 TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
     EXPECT_EQ(acceptedName(u"ABCDEFGHIJ"), "ABCDEFGHIJ");
     EXPECT_EQ(acceptedName(u"全角５文字"), kZenkaku5);
-    EXPECT_EQ(acceptedName(u"全角５文AB"),
-              "\x91\x53\x8A\x70\x82\x54\x95\xB6"
-              "AB");
+    EXPECT_EQ(acceptedName(u"全角５文AB"), kZenkaku5.first(8) + "AB");
     EXPECT_EQ(acceptedName(u"X"), "X");
     EXPECT_EQ(acceptedName(defaultPlayerName(255)), "Player_255");
 
@@ -207,7 +150,9 @@ TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
     EXPECT_EQ(acceptedName(u"全角５文字全"), std::nullopt);
     EXPECT_EQ(acceptedName(u"é"), std::nullopt) << "code page 932 has no é: it could not be stored";
     EXPECT_EQ(acceptedName(u"a😀"), std::nullopt);
-    EXPECT_EQ(acceptedName(u"a\r\nb"), std::nullopt) << "a line break would split the record";
+    for (const char16_t* lineBreak : {u"a\rb", u"a\nb"}) {
+        EXPECT_EQ(acceptedName(lineBreak), std::nullopt) << "a line break would split the record";
+    }
 }
 
 TEST_F(RankingWindowTest, DefaultNameCountsEveryOpeningOfTheRun) {
@@ -236,7 +181,7 @@ TEST_F(RankingWindowTest, The256thOpeningIsNumberedZeroAndItsNameIsAccepted) {
 }
 
 TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
-    write(kDefaultFile);
+    write(kDefaultScoreFile);
     enterResult(51, "ME");
     const DisplayedTable entered = model.table();
     const Rows rankingBefore = ranking();
@@ -249,11 +194,11 @@ TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
     model.Command1_Click(dialogs);
     EXPECT_EQ(model.table(), DisplayedTable::defaults());
     EXPECT_EQ(ranking(), rankingBefore) << "Clear leaves Ranking alone";
-    EXPECT_EQ(read(), kDefaultFile) << "and writes nothing before closing";
+    EXPECT_EQ(read(), kDefaultScoreFile) << "and writes nothing before closing";
 
     write("\"OLD\",9\r\n");  // whatever the file holds now, closing saves the captions
     model.Form_Unload(dialogs);
-    EXPECT_EQ(read(), kDefaultFile);
+    EXPECT_EQ(read(), kDefaultScoreFile);
     openFromMenu();
     EXPECT_EQ(ranking(), kDefaultRows);
 }

@@ -37,11 +37,6 @@ using namespace troven::robustness;
 
 namespace {
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QByteArray& storedTable(std::int32_t table) { return table == 1 ? kFirstFile : kSecondFile; }
 
 // Whether the stopped process holds open a file in `folder` other than the score file itself:
@@ -183,7 +178,7 @@ class KillRun {
                                !strayEntries(folderPath_).isEmpty();
         child.killNow();
 
-        const QByteArray bytes = fileBytes(scoreFile_);
+        const QByteArray bytes = testing::readFile(scoreFile_);
         const bool whole = bytes == kFirstFile || bytes == kSecondFile;
         const bool expected = saving != 0 ? whole : bytes == storedTable(lastSaved);
         const QStringList strays = strayEntries(folderPath_);

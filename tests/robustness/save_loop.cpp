@@ -2,7 +2,6 @@
 // is killed; it only stops by itself when a save fails. Where it stands is kept in the shared page
 // of PROGRESS_FILE.   usage: save_loop FOLDER PROGRESS_FILE
 #include <QDir>
-#include <QFile>
 #include <cstdio>
 
 #include "save_progress.h"
@@ -22,10 +21,7 @@ int main(int argc, char** argv) {
     const DisplayedTable tables[] = {firstTable(), secondTable()};
 
     // Every save changes the file: start with the table it does not hold.
-    QFile current(path);
-    std::int32_t next =
-        current.open(QIODevice::ReadOnly) && current.readAll() == kFirstFile ? 2 : 1;
-    current.close();
+    std::int32_t next = testing::readFile(path) == kFirstFile ? 2 : 1;
 
     for (;;) {
         store(progress.saving, next);

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QInputDialog>
 #include <QTest>
 #include <QTimer>
@@ -20,11 +19,13 @@
 #include "picture_box_widget.h"
 #include "ranking_window.h"
 #include "score_file.h"
+#include "score_files.h"
 #include "shown_window.h"
 
 namespace {
 
 using namespace troven;
+using testing::readFile;
 using testing::shownWindow;
 
 const QString kName = QStringLiteral("全角５文字");
@@ -107,9 +108,7 @@ class Script : public QObject {
         Form2* form2 = shownWindow<Form2>();
         if (!named_ || !form2) return fail("the game's end did not enter the ranking");
         form2->close();
-        QFile scores(kScoreFileName);
-        if (!scores.open(QIODevice::ReadOnly) ||
-            !scores.readAll().contains("\"" + cp932::encode(kName).bytes + "\",")) {
+        if (!readFile(kScoreFileName).contains("\"" + cp932::encode(kName).bytes + "\",")) {
             return fail("the name did not reach score.dat");
         }
         stage_ = Stage::Closing;

@@ -23,18 +23,23 @@
 #include "random_source.h"
 #include "ranking_window.h"
 #include "score_file.h"
+#include "score_files.h"
+#include "shown_window.h"
 #include "small_disk.h"
 #include "two_tables.h"
 
 using namespace troven;
 using namespace troven::robustness;
+using testing::readFile;
+using testing::writeFile;
 
 namespace {
 
 enum class Breakage { FullDisk, ReadOnly };
 
-// A file that does not read cleanly: a save must keep it as ".bak" before replacing it.
-const QByteArray kShortFile = "\"XYZ\",50\r\n\"AAA\",0\r\n";
+// A file that does not read cleanly (the first two lines of the default table): a save must
+// keep it as ".bak" before replacing it.
+const QByteArray kShortFile = testing::kDefaultScoreFile.first(19);
 
 // A clean ranking no opening from the menu enters (its tenth score is not below 0).
 const QByteArray kTopFile = QByteArray("\"TOP\",47\r\n").repeated(kPlaces);
@@ -45,16 +50,6 @@ bool breakDisk(SmallDisk& disk, Breakage how) {
 
 bool mendDisk(SmallDisk& disk, Breakage how) {
     return how == Breakage::FullDisk ? disk.free() : disk.setReadOnly(false);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // What the disk holds besides the filler.
@@ -71,13 +66,6 @@ bool isClearMessage(const QString& message, const QString& path, const QString& 
     return message.startsWith(QStringLiteral("ランキングを「%1」に保存できませんでした。\n理由: %2")
                                   .arg(path, reason)) &&
            message.endsWith(QStringLiteral("「%1」は変更していません。").arg(path));
-}
-
-Form2* openForm2() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form2*>(w); form && form->isVisible()) return form;
-    }
-    return nullptr;
 }
 
 void trigger(Form1& form, const char* action) {
@@ -177,7 +165,7 @@ class TestSaveFailures : public QObject {
         QVERIFY(form.Form_Load());
         form.show();
         trigger(form, "mnuGameRanking");
-        Form2* ranking = openForm2();
+        Form2* ranking = testing::shownWindow<Form2>();
         QVERIFY(ranking);
         QVERIFY(!form.isEnabled());
 
@@ -206,7 +194,7 @@ class TestSaveFailures : public QObject {
         // Cleared, so that a save that went through shows in the file.
         QVERIFY(mendDisk(disk, how));
         trigger(form, "mnuGameRanking");
-        ranking = openForm2();
+        ranking = testing::shownWindow<Form2>();
         QVERIFY(ranking);
         testing::whenModal([](QWidget* dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(dialog))

@@ -25,7 +25,9 @@
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "ranking_window.h"
+#include "score_files.h"
 #include "scripted_random.h"
+#include "shown_window.h"
 
 using namespace troven;
 
@@ -44,8 +46,7 @@ void putWaves(Waves waves) {
         } else if (waves == Waves::NotWaves) {
             QByteArray garbage(4096, '\0');
             for (char& c : garbage) c = static_cast<char>(noise());
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size());
+            QVERIFY(testing::writeFile(name, garbage));
         }
     }
 }
@@ -85,13 +86,6 @@ double milliseconds(qint64 nanoseconds) { return static_cast<double>(nanoseconds
 qint64 median(QList<qint64> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-Form2* openForm2() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form2*>(w); form && form->isVisible()) return form;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -177,7 +171,7 @@ class TestSoundFailures : public QObject {
                  QStringLiteral("CONGRATULATION ! "));
         QCOMPARE(waCommands, (QStringList{"Prev", "Play"}));
         QCOMPARE(offered, QStringLiteral("Player_001"));
-        Form2* ranking = openForm2();
+        Form2* ranking = testing::shownWindow<Form2>();
         QVERIFY(ranking);
         QVERIFY(ranking->close());
         QVERIFY(form.isEnabled());

@@ -6,12 +6,10 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
+#include "score_dir.h"
 #include "score_file.h"
 #include "two_tables.h"
 
@@ -36,25 +34,7 @@ void limitFileSize(rlim_t bytes) {
     std::_Exit(result.failure == expected ? 0 : 1);
 }
 
-class WriteFailureTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-
-    QString path() const { return dir_.filePath(kScoreFileName); }
-    void write(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray read() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    QStringList entries() const {
-        return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    }
-
-    QTemporaryDir dir_;
-};
+using WriteFailureTest = testing::ScoreDirTest;
 
 TEST_F(WriteFailureTest, ASaveCutShortFailsAndKeepsThePreviousFile) {
     write(kFirstFile);

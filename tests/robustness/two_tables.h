@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ranking_table.h"
+#include "score_files.h"
 
 namespace troven::robustness {
 
@@ -13,12 +14,8 @@ namespace troven::robustness {
 // The second is longer than the first, holds double-byte names, quotes, commas and the lowest
 // 16-bit score, and has a sign position in some of its captions.
 
-inline const QByteArray kFirstFile =
-    "\"XYZ\",50\r\n\"AAA\",0\r\n\"BBB\",0\r\n\"CCC\",0\r\n\"VVV\",0\r\n"
-    "\"WWW\",0\r\n\"GGG\",0\r\n\"JJJ\",0\r\n\"MMM\",0\r\n\"QQQ\",0\r\n";
-
-// "全角５文字" in code page 932.
-inline const QByteArray kZenkaku5 = "\x91\x53\x8A\x70\x82\x54\x95\xB6\x8E\x9A";
+inline const QByteArray& kFirstFile = testing::kDefaultScoreFile;
+using testing::kZenkaku5;
 
 inline DisplayedTable firstTable() { return DisplayedTable::defaults(); }
 

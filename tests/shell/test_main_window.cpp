@@ -1,74 +1,45 @@
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 
 #include "decks.h"
 #include "fonts.h"
-#include "main_window.h"
-#include "mm_control.h"
+#include "main_window_table.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "picture_loader.h"
-#include "previous_instance.h"
-#include "scripted_random.h"
 #include "tracker_panel.h"
 
 using namespace troven;
 
 namespace {
 
-// Everything a test of the main window needs, with its own lock and a known deal.
-struct Table {
+// The main window with a ranking no game can enter, so that no name prompt stops these tests.
+struct Table : testing::MainWindowTable {
     explicit Table(const std::array<Card, kDeckSize>& deck = testing::winningDeck())
-        : random(testing::dealing(deck)), previous(dir.filePath(QStringLiteral("lock"))) {
-        // A ranking no game can enter, so that no name prompt stops these tests.
-        QDir::setCurrent(dir.path());
-        QFile scores(QStringLiteral("score.dat"));
-        if (!scores.open(QIODevice::WriteOnly)) qFatal("cannot write score.dat");
-        for (int i = 0; i < 10; ++i) scores.write("\"TOP\",47\r\n");
-        scores.close();
-        form = std::make_unique<Form1>(previous, random);
-        for (const char* name : {"MMControl1", "MMControl2"}) {
-            auto* device = form->findChild<MMControl*>(QString::fromLatin1(name));
-            QObject::connect(device, &MMControl::commandIssued, [this, name](MMControl::Command c) {
-                commands.append(QString::fromLatin1(name) + QLatin1Char(' ') +
-                                QVariant::fromValue(c).toString());
-                deckPosAtCommand.append(form->game().state().DeckPos);
-            });
-        }
-    }
-    ~Table() { QDir::setCurrent(QDir::tempPath()); }
-    template <typename T>
-    T* child(const QString& name) const {
-        T* found = form->findChild<T*>(name);
-        if (!found) qFatal("no control %s", qPrintable(name));
-        return found;
-    }
-    PictureBoxWidget* slot(int k) const {
-        return child<PictureBoxWidget>(QStringLiteral("Picture2(%1)").arg(k));
-    }
-    QLabel* label(const QString& name) const { return child<QLabel>(name); }
+        : MainWindowTable(deck, QByteArray("\"TOP\",47\r\n").repeated(kPlaces)) {}
     QWidget* table() const { return child<QWidget>(QStringLiteral("table")); }
     QRect placeOf(QWidget* w) const { return QRect(w->mapTo(table(), QPoint(0, 0)), w->size()); }
-    qsizetype count(const QString& command) const { return commands.count(command); }
+};
 
-    QTemporaryDir dir;
-    testing::ScriptedRandom random;
-    PreviousInstance previous;
-    std::unique_ptr<Form1> form;
-    QStringList commands;
-    QList<int> deckPosAtCommand;
+// A desktop whose window background is not white, while it lives, so that it shows where the
+// tracker uses it.
+const QColor kDesktopBase(250, 240, 230);
+struct TintedDesktop {
+    TintedDesktop() {
+        QPalette tinted = standard;
+        tinted.setColor(QPalette::Base, kDesktopBase);
+        QGuiApplication::setPalette(tinted);
+    }
+    ~TintedDesktop() { QGuiApplication::setPalette(standard); }
+    const QPalette standard = QGuiApplication::palette();
 };
 
 QImage imageOf(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
@@ -84,8 +55,7 @@ class TestMainWindow : public QObject {
 
     void theWindowIsAFixedTableOfTheLaidOutSize() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QCOMPARE(t.table()->size(), QSize(410, 385));
         QCOMPARE(t.table()->y(), t.form->menuBar()->height());
         QCOMPARE(t.form->minimumSize(), t.form->maximumSize());
@@ -180,8 +150,7 @@ class TestMainWindow : public QObject {
 
     void altGOpensTheMenuAndNChoosesNewGame() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
         QTest::keyClick(t.form.get(), Qt::Key_G, Qt::AltModifier);
@@ -193,8 +162,7 @@ class TestMainWindow : public QObject {
 
     void loadingShowsCardBacksHidesThePileAndOpensBothDevices() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         const QImage back = resourceImage(QStringLiteral(":/cards/back.png"));
         for (int k = 0; k < 5; ++k) {
             QCOMPARE(imageOf(t.slot(k)->picture()), back);
@@ -214,8 +182,7 @@ class TestMainWindow : public QObject {
 
     void aClickPlaysTheCardAndTheWindowShowsTheGame() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->mnuGameNew_Click();
         const Card played = t.form->game().state().Hand[0];
         t.commands.clear();
@@ -235,22 +202,67 @@ class TestMainWindow : public QObject {
         QCOMPARE(imageOf(pile->picture()), resourceImage(assets::cardFacePath(played)));
         const Card drawn = t.form->game().state().Hand[0];
         QCOMPARE(imageOf(t.slot(0)->picture()), resourceImage(assets::cardFacePath(drawn)));
-        // The played ace of spades is blank, its row and column pink, the card drawn blue.
-        QCOMPARE(t.label(QStringLiteral("Label1(0)"))->text(), QString());
-        QCOMPARE(t.label(QStringLiteral("Label1(5)"))->palette().color(QPalette::Window),
-                 QColor(255, 192, 255));
-        QCOMPARE(t.label(QStringLiteral("Label3(0)"))->palette().color(QPalette::Window),
-                 QColor(255, 192, 255));
-        QCOMPARE(t.label(QStringLiteral("Label3(1)"))->palette().color(QPalette::Window),
-                 QColor(Qt::white));
-        QCOMPARE(t.label(QStringLiteral("Label1(1)"))->palette().color(QPalette::WindowText),
-                 QColor(0, 0, 255));
+    }
+
+    // Each place a card can be in, with and without a match for the card played last, after
+    // the ace of spades, the 2 of spades and the 2 of diamonds were played (the last one was the
+    // 2 of diamonds); "created" is the tracker before the first game. A screen reader hears the
+    // place as the label's description.
+    void everyTrackerStateHasItsCaptionColoursAndDescription_data() {
+        const QColor black(Qt::black), red(255, 0, 0), blue(0, 0, 255), white(Qt::white);
+        const QColor pink(255, 192, 255), desktop = kDesktopBase;
+        const QString toCome = QStringLiteral("まだ出ていない");
+        const QString inHand = QStringLiteral("手札にある");
+        const QString played = QStringLiteral("出したカード");
+        const QString matching = QStringLiteral("、最後のカードと同じマークか数字");
+        QTest::addColumn<bool>("created");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<QColor>("back");
+        QTest::addColumn<QString>("description");
+        const auto row = [](const char* what, bool created, const char* name, const char* caption,
+                            const QColor& fore, const QColor& back, const QString& description) {
+            QTest::newRow(what) << created << QString::fromLatin1(name)
+                                << QString::fromLatin1(caption) << fore << back << description;
+        };
+        row("created, spade", true, "Label1(8)", "9", black, white, toCome);
+        row("created, heart", true, "Label2(12)", "K", red, white, toCome);
+        row("to come", false, "Label2(5)", "6", red, desktop, toCome);
+        row("to come, black", false, "Label3(5)", "6", black, desktop, toCome);
+        row("to come, matching", false, "Label4(4)", "5", red, pink, toCome + matching);
+        row("to come, black, matching", false, "Label3(1)", "2", black, pink, toCome + matching);
+        row("in hand", false, "Label1(2)", "3", blue, desktop, inHand);
+        row("in hand, matching", false, "Label4(3)", "4", blue, pink, inHand + matching);
+        row("played", false, "Label1(0)", "", blue, desktop, played);
+        row("played, matching", false, "Label1(1)", "", blue, pink, played + matching);
+        row("played last", false, "Label4(1)", "", blue, desktop, played);
+    }
+    void everyTrackerStateHasItsCaptionColoursAndDescription() {
+        QFETCH(bool, created);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QColor, fore);
+        QFETCH(QColor, back);
+        QFETCH(QString, description);
+        const TintedDesktop tinted;
+        Table t;
+        QVERIFY(t.open());
+        if (!created) {
+            t.form->mnuGameNew_Click();
+            for (int k : {0, 0, 3}) QTest::mouseClick(t.slot(k), Qt::LeftButton);
+            QCOMPARE(t.form->game().state().PlayedCard, cardOf(3, 1));
+        }
+        QLabel* l = t.label(name);
+        QCOMPARE(l->text(), caption);
+        QCOMPARE(l->palette().color(QPalette::WindowText), fore);
+        QCOMPARE(l->palette().color(QPalette::Window), back);
+        QCOMPARE(l->accessibleDescription(), description);
     }
 
     void disabledAndHiddenSlotsIgnoreClicks() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QTest::mouseClick(t.slot(1), Qt::LeftButton);  // before any deal
         QVERIFY(t.commands.count() == 2);              // the two Opens only
         t.form->mnuGameNew_Click();
@@ -265,8 +277,7 @@ class TestMainWindow : public QObject {
 
     void theKeysOneToFivePlayTheSlotsWhereAClickWould() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QTest::keyClick(t.form.get(), Qt::Key_1);  // before any deal: nothing
         QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 0);
         t.form->mnuGameNew_Click();
@@ -286,8 +297,7 @@ class TestMainWindow : public QObject {
 
     void aScreenReaderHearsTheTableInJapanese() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         const auto said = [&](const QString& name, QAccessible::Text what) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(t.child<QWidget>(name));
             return a ? a->text(what) : QStringLiteral("<none>");
@@ -312,20 +322,11 @@ class TestMainWindow : public QObject {
                  QStringLiteral("出せません"));
         QCOMPARE(said(QStringLiteral("Label1(0)"), QAccessible::Name),
                  QStringLiteral("スペードのA"));
-        QCOMPARE(said(QStringLiteral("Label1(0)"), QAccessible::Description),
-                 QStringLiteral("出したカード"));
-        QCOMPARE(said(QStringLiteral("Label1(1)"), QAccessible::Description),
-                 QStringLiteral("手札にある、最後のカードと同じマークか数字"));
-        QCOMPARE(said(QStringLiteral("Label2(5)"), QAccessible::Description),
-                 QStringLiteral("まだ出ていない"));
-        QCOMPARE(said(QStringLiteral("Label3(0)"), QAccessible::Description),
-                 QStringLiteral("まだ出ていない、最後のカードと同じマークか数字"));
     }
 
     void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->mnuGameNew_Click();
         for (int n = 0; n < 48; ++n) QTest::mouseClick(t.slot(0), Qt::LeftButton);
         for (int k = 1; k < 5; ++k) QTest::mouseClick(t.slot(k), Qt::LeftButton);
@@ -346,35 +347,30 @@ class TestMainWindow : public QObject {
         QCOMPARE(t.label(QStringLiteral("Label2(4)"))->text(), QStringLiteral("5"));
     }
 
-    void exitClosesEachDeviceOnceAndEndsWithoutUnloading() {
-        Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
-        QSignalSpy ended(t.form.get(), &Form1::programEnded);
-        t.form->mnuGameExit_Click();
-        QCOMPARE(ended.count(), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
-        QCOMPARE(t.commands.last(), QStringLiteral("MMControl2 Close"));
-        t.form.reset();  // the program's end: nothing more is sent
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
+    void exitAndTheCloseBoxCloseEachDeviceOnceAndEndTheProgram_data() {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("menu exit") << false;
+        QTest::newRow("close box") << true;
     }
-
-    void theCloseBoxClosesEachDeviceOnce() {
+    void exitAndTheCloseBoxCloseEachDeviceOnceAndEndTheProgram() {
+        QFETCH(bool, closeBox);
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         QSignalSpy ended(t.form.get(), &Form1::programEnded);
-        QVERIFY(t.form->close());
+        if (closeBox) {
+            QVERIFY(t.form->close());
+        } else {
+            t.form->mnuGameExit_Click();
+        }
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 1);
-        QCOMPARE(t.count(QStringLiteral("MMControl2 Close")), 1);
+        QCOMPARE(t.commands.sliced(2), (QStringList{"MMControl1 Close", "MMControl2 Close"}));
+        t.form.reset();  // the program's end: nothing more is sent
+        QCOMPARE(t.commands.size(), 4);
     }
 
     void aDisabledWindowCannotBeClosed() {
         Table t;
-        QVERIFY(t.form->Form_Load());
-        t.form->show();
+        QVERIFY(t.open());
         t.form->setEnabled(false);
         QVERIFY(!t.form->close());
         QCOMPARE(t.count(QStringLiteral("MMControl1 Close")), 0);

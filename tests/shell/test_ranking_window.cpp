@@ -5,81 +5,36 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
 #include "decks.h"
 #include "fonts.h"
-#include "main_window.h"
+#include "main_window_table.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
-#include "previous_instance.h"
 #include "qt_translations.h"
 #include "ranking_window.h"
-#include "scripted_random.h"
+#include "score_files.h"
+#include "shown_window.h"
 
 using namespace troven;
 
 namespace {
 
-const QByteArray kDefaultFile =
-    "\"XYZ\",50\r\n\"AAA\",0\r\n\"BBB\",0\r\n\"CCC\",0\r\n\"VVV\",0\r\n\"WWW\",0\r\n"
-    "\"GGG\",0\r\n\"JJJ\",0\r\n\"MMM\",0\r\n\"QQQ\",0\r\n";
-
-// A deal whose first play (slot 0) ends the game with a count of 1.
-const std::array<Card, kDeckSize> kOnePlayGame = testing::deckStartingWith({0, 14, 28, 42, 18, 45});
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-Form2* openForm2() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* form = qobject_cast<Form2*>(w); form && form->isVisible()) return form;
-    }
-    return nullptr;
-}
-
 QString caption(QWidget* form, const QString& name) {
     return form->findChild<QLabel*>(name)->text();
 }
 
-// The main window in a working folder of its own, with a known deal.
-struct Session {
-    Session()
-        : random(testing::dealing(kOnePlayGame)), previous(dir.filePath(QStringLiteral("lock"))) {
-        QDir::setCurrent(dir.path());
-        form = std::make_unique<Form1>(previous, random);
-        auto* wa = form->findChild<MMControl*>(QStringLiteral("MMControl2"));
-        QObject::connect(wa, &MMControl::commandIssued, [this](MMControl::Command c) {
-            waCommands << QVariant::fromValue(c).toString();
-        });
-        if (!form->Form_Load()) qFatal("main window refused to load");
-        form->show();
-    }
-    ~Session() {
-        if (Form2* ranking = openForm2()) ranking->close();
-        QDir::setCurrent(QDir::tempPath());
+// The main window, loaded and shown, with a deal that ends at its first play with a count of 1.
+struct Session : testing::MainWindowTable {
+    Session() : MainWindowTable(testing::onePlayDeck()) {
+        if (!open()) qFatal("main window refused to load");
     }
     void endGameWithCountOne() {
         form->mnuGameNew_Click();
-        QTest::mouseClick(form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
-                          Qt::LeftButton);
+        QTest::mouseClick(slot(0), Qt::LeftButton);
     }
-
-    QTemporaryDir dir;
-    testing::ScriptedRandom random;
-    PreviousInstance previous;
-    std::unique_ptr<Form1> form;
-    QStringList waCommands;
+    QStringList waCommands() const { return commandsOf(QStringLiteral("MMControl2")); }
 };
 
 // Answers the name prompts in turn ("<cancel>" cancels); records the default each one offered.
@@ -113,7 +68,7 @@ class TestRankingWindow : public QObject {
     void isAFixedBlackTableOfThreeColumnsAndAClearButton() {
         Session s;
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("RANKING"));
         QCOMPARE(f->size(), QSize(209, 287));
@@ -150,13 +105,13 @@ class TestRankingWindow : public QObject {
         Session s;
         s.form->mnuGameNew_Click();
         s.form->mnuGameRanking_Click();  // no file yet: the default table, no prompt
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QVERIFY(!s.form->isEnabled());
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("QQQ"));
-        QVERIFY(s.waCommands.filter(QStringLiteral("Play")).isEmpty());
+        QVERIFY(s.waCommands().filter(QStringLiteral("Play")).isEmpty());
 
         // While the ranking is loaded the main window takes nothing: no play, no closing.
         QTest::mouseClick(s.form->findChild<PictureBoxWidget*>(QStringLiteral("Picture2(0)")),
@@ -166,26 +121,26 @@ class TestRankingWindow : public QObject {
 
         QVERIFY(f->close());
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }
 
     void aRealFileInCodePage932RoundTripsByteForByte() {
         Session s;
         QByteArray file;
-        const QByteArray names[] = {"\x91\x53\x8a\x70\x82\x54\x95\xb6\x8e\x9a", "a,b", "say \"hi\"",
+        const QByteArray names[] = {testing::kZenkaku5, "a,b", "say \"hi\"",
                                     "\x83\x65\x83\x58\x83\x67", "Z"};
         for (int i = 0; i < 10; ++i) {
             file += '"' + names[i % 5] + "\"," + QByteArray::number(40 - 4 * i) + "\r\n";
         }
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("全角５文字"));
         QCOMPARE(caption(f, QStringLiteral("Label1(2)")), QStringLiteral("say \"hi\""));
         QCOMPARE(caption(f, QStringLiteral("Label1(3)")), QStringLiteral("テスト"));
         QCOMPARE(caption(f, QStringLiteral("Label2(9)")), QStringLiteral("4"));
         f->close();
-        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), file);
         QVERIFY(!QFile::exists(QStringLiteral("score.dat.bak")));
     }
 
@@ -197,7 +152,7 @@ class TestRankingWindow : public QObject {
             auto* box = qobject_cast<QInputDialog*>(dialog);
             QVERIFY(box);
             offered << box->textValue();
-            waAtPrompt = s.waCommands;
+            waAtPrompt = s.waCommands();
             QVERIFY(!s.form->isEnabled());
             QCOMPARE(box->windowTitle(), QStringLiteral("おめでとう！ Top10へ名前の登録です。"));
             QCOMPARE(box->labelText(),
@@ -208,14 +163,14 @@ class TestRankingWindow : public QObject {
         s.endGameWithCountOne();
         QCOMPARE(waAtPrompt, (QStringList{"Open", "Prev", "Play"}));
         QCOMPARE(offered, QStringList{"Player_001"});
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QCOMPARE(caption(f, QStringLiteral("Label1(1)")), QStringLiteral("ミナミ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(1)")), QStringLiteral(" 1"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("MMM"));
         f->close();
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(readFile(QStringLiteral("score.dat")).left(20),
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")).left(20),
                  QByteArray("\"XYZ\",50\r\n\"\x83\x7e\x83\x69\x83\x7e\",1"));
     }
 
@@ -227,28 +182,29 @@ class TestRankingWindow : public QObject {
         QCOMPARE(offered.size(), 5);
         QCOMPARE(offered.first(), QStringLiteral("Player_001"));
         QCOMPARE(offered.last(), QStringLiteral("Player_001"));
-        QCOMPARE(caption(openForm2(), QStringLiteral("Label1(1)")), QStringLiteral("全角５文字"));
+        QCOMPARE(caption(testing::shownWindow<Form2>(), QStringLiteral("Label1(1)")),
+                 QStringLiteral("全角５文字"));
     }
 
     void aGameEqualToTheTenthScoreIsNotEnteredAndLeavesTheFileAlone() {
         Session s;
-        QByteArray file = kDefaultFile;
+        QByteArray file = testing::kDefaultScoreFile;
         file.replace("\"QQQ\",0", "\"QQQ\",1");
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.endGameWithCountOne();
-        QVERIFY(!openForm2());
+        QVERIFY(!testing::shownWindow<Form2>());
         QVERIFY(s.form->isEnabled());
-        QCOMPARE(s.waCommands, QStringList{"Open"});
-        QCOMPARE(readFile(QStringLiteral("score.dat")), file);
+        QCOMPARE(s.waCommands(), QStringList{"Open"});
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), file);
     }
 
     void clearAsksFirstAndPutsTheDefaultTableInPlace() {
         Session s;
-        QByteArray file = kDefaultFile;
+        QByteArray file = testing::kDefaultScoreFile;
         file.replace("\"XYZ\",50", "\"TOP\",40");
-        writeFile(QStringLiteral("score.dat"), file);
+        QVERIFY(testing::writeFile(QStringLiteral("score.dat"), file));
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         auto* clear = f->findChild<QPushButton*>(QStringLiteral("Command1"));
 
         QString question;
@@ -270,14 +226,14 @@ class TestRankingWindow : public QObject {
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
         f->close();
-        QCOMPARE(readFile(QStringLiteral("score.dat")), kDefaultFile);
+        QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }
 
     void aSaveThatFailsSaysSoAndTheGameGoesOn() {
         Session s;
         QVERIFY(QDir().mkdir(QStringLiteral("score.dat")));  // a folder where the file should be
         s.form->mnuGameRanking_Click();
-        Form2* f = openForm2();
+        Form2* f = testing::shownWindow<Form2>();
         QString warning;
         testing::whenModal([&](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
