@@ -1,6 +1,5 @@
 #include "test_waves.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include "wave_writer.h"
@@ -69,11 +68,6 @@ QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude) {
         append16(out, static_cast<int>(std::lround(white * amplitude * edge * 32767)));
     }
     return out;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace troven::test

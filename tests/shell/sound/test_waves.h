@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QString>
 
 #include <cstdint>
 
+#include "score_files.h"
 #include "wave_file.h"
 
 namespace troven::test {
@@ -36,6 +36,7 @@ QByteArray waveImage(const QByteArray& samples, const WaveFormat& format = kNois
 // only at zero lag, so each play can be found in a recording to the sample.
 QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude = 0.4);
 
-bool writeFile(const QString& path, const QByteArray& bytes);
+// Sounds are written with the tests' one file writer.
+using testing::writeFile;
 
 }  // namespace troven::test
