@@ -4,10 +4,12 @@
 # another X server nor a stale lock of one can take its place, and fails when the server does not
 # come up within 10 s. It sets xvfb_pid and exports DISPLAY, and QT_QPA_PLATFORM=xcb, so that a Qt
 # program started afterwards shows its windows there whatever platform the caller's environment
-# names (offscreen, wayland).
+# names (offscreen, wayland). -noreset: without it the server resets when its last client goes
+# away, and a program started during that reset cannot connect (a test that kills its only client
+# and starts another would fail about one run in eight on a busy machine).
 start_xvfb() {
     local dir=$1
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
     [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }

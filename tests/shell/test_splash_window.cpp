@@ -65,7 +65,8 @@ class TestSplashWindow : public QObject {
         QTest::qWait(1300);
         QCOMPARE(handedOverAt, -1);
         QTRY_VERIFY_WITH_TIMEOUT(handedOverAt >= 0, 3000);
-        QVERIFY2(handedOverAt >= 1500 && handedOverAt < 1800,
+        // Never early; late only by what a busy machine makes any timer wait.
+        QVERIFY2(handedOverAt >= 1500 && handedOverAt < 2500,
                  qPrintable(QString::number(handedOverAt)));
         QTRY_VERIFY(form.isNull());  // the splash is gone for good
     }

@@ -29,6 +29,12 @@ void stopServer(const QString& dir) {
     QProcess::execute(QStringLiteral("pkill"), {QStringLiteral("-f"), dir + "/pulse.sock"});
 }
 
+// Stops the server however the test ends: a failed check returns from the test at once.
+struct ServerStopper {
+    QString dir;
+    ~ServerStopper() { stopServer(dir); }
+};
+
 }  // namespace
 
 class TestServerRestart : public QObject {
@@ -41,6 +47,7 @@ class TestServerRestart : public QObject {
         }
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
+        const ServerStopper stopper{dir.path()};
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         QVERIFY(troven::test::writeFile(
@@ -68,7 +75,6 @@ class TestServerRestart : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT((play(device), device.isAudible()), 5000);
             device.setCommand(Command::Close);
         }
-        stopServer(dir.path());
         QDir::setCurrent(previous);
     }
 };
