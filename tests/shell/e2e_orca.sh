@@ -64,6 +64,7 @@ echo "default_driver=null" >"$HOME/.libao"
 printf '"%s",%s\r\n' XYZ 50 AAA 0 BBB 0 CCC 0 VVV 0 WWW 0 GGG 0 JJJ 0 MMM 0 QQQ 0 \
     >"$work/game/score.dat"
 
+# shellcheck source=tests/lib/xvfb.sh
 . "$here/../lib/xvfb.sh"
 start_xvfb "$work"
 pids+=("$xvfb_pid")
