@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QWidget>
+#include <utility>
 
 namespace troven {
 
@@ -9,15 +10,15 @@ namespace {
 
 class SpokenAccessible final : public QAccessibleWidget {
   public:
-    SpokenAccessible(QWidget* widget, const SpokenWidget& spoken)
-        : QAccessibleWidget(widget, spoken.spokenRole()), spoken_(spoken) {}
+    SpokenAccessible(QWidget* widget, std::shared_ptr<const SpokenWidget::Texts> texts)
+        : QAccessibleWidget(widget, texts->role), texts_(std::move(texts)) {}
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-                return spoken_.spokenName();
+                return texts_->name;
             case QAccessible::Description:
-                return spoken_.spokenDescription();
+                return texts_->description;
             default:
                 return QAccessibleWidget::text(t);
         }
@@ -25,32 +26,32 @@ class SpokenAccessible final : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = s.focusable || spoken_.isFocusable();
+        s.focusable = s.focusable || texts_->focusable;
         return s;
     }
 
   private:
-    const SpokenWidget& spoken_;
+    std::shared_ptr<const SpokenWidget::Texts> texts_;
 };
 
 QAccessibleInterface* spokenAccessible(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     const auto* spoken = dynamic_cast<const SpokenWidget*>(object);
-    return widget && spoken ? new SpokenAccessible(widget, *spoken) : nullptr;
+    return widget && spoken ? new SpokenAccessible(widget, spoken->spokenTexts()) : nullptr;
 }
 
 }  // namespace
 
 SpokenWidget::SpokenWidget(QAccessible::Role role, bool focusable)
-    : role_(role), focusable_(focusable) {
+    : texts_(std::make_shared<Texts>(Texts{role, focusable, {}, {}})) {
     // Before Qt makes the first accessible interface of a spoken widget.
     static const bool installed = (QAccessible::installFactory(spokenAccessible), true);
     Q_UNUSED(installed);
 }
 
 void SpokenWidget::setSpokenTexts(const QString& name, const QString& description) {
-    name_ = name;
-    description_ = description;
+    texts_->name = name;
+    texts_->description = description;
 }
 
 }  // namespace troven

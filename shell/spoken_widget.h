@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QString>
+#include <memory>
 
 namespace troven {
 
@@ -21,16 +22,18 @@ class SpokenWidget {
     SpokenWidget& operator=(const SpokenWidget&) = delete;
 
     void setSpokenTexts(const QString& name, const QString& description);
-    const QString& spokenName() const { return name_; }
-    const QString& spokenDescription() const { return description_; }
-    QAccessible::Role spokenRole() const { return role_; }
-    bool isFocusable() const { return focusable_; }
+
+    struct Texts {
+        QAccessible::Role role;
+        bool focusable;
+        QString name;
+        QString description;
+    };
+    // Shared with the accessible interface, which Qt may still ask while the widget is destroyed.
+    std::shared_ptr<const Texts> spokenTexts() const { return texts_; }
 
   private:
-    QAccessible::Role role_;
-    bool focusable_;
-    QString name_;
-    QString description_;
+    std::shared_ptr<Texts> texts_;
 };
 
 }  // namespace troven
