@@ -69,8 +69,10 @@ printf '"%s",%s\r\n' XYZ 50 AAA 0 BBB 0 CCC 0 VVV 0 WWW 0 GGG 0 JJJ 0 MMM 0 QQQ 
 start_xvfb "$work"
 pids+=("$xvfb_pid")
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/runtime/bus
-dbus-daemon --session --fork --address="$DBUS_SESSION_BUS_ADDRESS" --print-pid >"$work/bus.pid"
-pids+=("$(<"$work/bus.pid")")
+# Not forked away: a child of this script, ended with it even when it is killed outright.
+dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$work/runtime/bus" ] && break; sleep 0.05; done
 metacity --sm-disable >"$work/wm.log" 2>&1 &
 pids+=($!)
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
