@@ -173,22 +173,26 @@ card, state, matching = hear_cell(press("Tab"), "Tab to the tracker")
 wanted = "手札にある" if card in hand else "まだ出ていない"
 if (card, state, matching) != ("スペードのA", wanted, False):
     fail(f"the tracker starts at {card}: {state}, expected the ace of spades: {wanted}")
-cell = place_of(card)
 slot, _, _ = hear_slot(press("shift+Tab"), "Shift+Tab back to the hand")
 if slot != 4:
     fail(f"Shift+Tab from the tracker reached slot {slot + 1}, not slot 5")
 focus = 4
+
+
+
+def followers(slot):
+    """How many other cards of the hand could follow the card in `slot`."""
+    suit, rank = place_of(hand[slot])
+    return sum(1 for k in range(5) if k != slot and hand[k] and (
+        place_of(hand[k])[0] == suit or place_of(hand[k])[1] == rank))
+
 
 rng = random.Random(os.getpid())
 playable = set(range(5))
 count = 0
 plays = 0
 while True:
-    # The card that most of the rest of the hand can follow: the game lasts longer.
-    def followers(t):
-        return sum(1 for k in range(5) if k != t and hand[k] and (
-            hand[k].split("の")[0] == hand[t].split("の")[0] or
-            hand[k].split("の")[1] == hand[t].split("の")[1]))
+    # A card that most of the rest of the hand can follow: the game lasts longer.
     best = max(followers(t) for t in playable)
     target = rng.choice(sorted(t for t in playable if followers(t) == best))
     if plays % 3 == 2:
