@@ -20,6 +20,7 @@ void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     ++openCount_;
 
     const std::uint8_t position = entryPosition(ranking_, module_.NewScore);
+    entered_ = position;
     if (position == kNotEntered) return;
     insertEntry(ranking_, position, module_.NewScore);
     ShowRanking();

@@ -68,6 +68,8 @@ class RankingWindowModel {
     const DisplayedTable& table() const { return table_; }
     const RankingTable& Ranking() const { return ranking_; }
     std::uint8_t OpenCount() const { return openCount_; }
+    // The place of the result entered at the last opening, kNotEntered if none was.
+    std::uint8_t enteredPosition() const { return entered_; }
 
   private:
     void ShowRanking();
@@ -79,6 +81,7 @@ class RankingWindowModel {
     DisplayedTable table_;
     RankingTable ranking_;
     std::uint8_t openCount_ = 0;  // 8 bits: the 256th load wraps to 0, named "Player_000"
+    std::uint8_t entered_ = kNotEntered;
 };
 
 }  // namespace troven

@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
+#include "announcer.h"
 #include "caption_fit.h"
 #include "centring.h"
 #include "control_label.h"
 #include "cp932.h"
 #include "fonts.h"
 #include "program_identity.h"
+#include "ranking_announcement.h"
 
 namespace troven {
 
@@ -57,6 +60,7 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    announcer_ = new Announcer(this);
 }
 
 void Form2::Form_Load() {
@@ -66,8 +70,20 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
+    const DisplayedTable before = model_.table();
     model_.Command1_Click(*this);
     mirror();
+    if (model_.table() != before) {
+        announcer_->announce(accessible::rankingAnnouncement(model_.table(), kNotEntered));
+    }
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        announcer_->announce(
+            accessible::rankingAnnouncement(model_.table(), model_.enteredPosition()));
+    }
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
