@@ -14,6 +14,10 @@ for tool in Xvfb xdotool metacity wmctrl; do
 done
 # shellcheck source-path=SCRIPTDIR source=../lib/xvfb.sh
 . "$here/../lib/xvfb.sh"
+# The time bounds are the plain program's. A sanitized build's program, many times slower on a
+# busy machine, is run for its memory checks, with the bounds ten times as long
+# (TROVEN_TIME_SCALE=10): it must still end, and bring the main window.
+scale=${TROVEN_TIME_SCALE:-1}
 # A sanitized build's program ends with status 0 only without leaks of its own.
 export LSAN_OPTIONS="suppressions=$here/../lib/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 work=$(mktemp -d)
@@ -112,7 +116,7 @@ reach() {  # moment
 }
 
 run_case() {  # ending, moment, before, after
-    local ending=$1 moment=$2 before=$3 after=$4 start gone_ms lock status
+    local ending=$1 moment=$2 before=$3 after=$4 start now alive_ms lock status
     dir="$work/$ending-$moment"
     mkdir -m 700 "$dir"
     cp "$work/$before.dat" "$dir/score.dat"
@@ -128,13 +132,15 @@ run_case() {  # ending, moment, before, after
         else
             kill -"$ending" "$game_pid"
         fi
-        while ! ended "$game_pid" && [ $(($(now_ms) - start)) -lt 3000 ]; do sleep 0.01; done
-        gone_ms=$(($(now_ms) - start))
-        if ! ended "$game_pid"; then
-            fail "still running 3 s after the ending"
-        elif [ "$gone_ms" -gt 1000 ]; then
-            fail "ended only after $gone_ms ms"
-        fi
+        # The last moment it was seen running: a test held up by a busy machine sees it later,
+        # never earlier, so only the program's own slowness fails the bound.
+        alive_ms=-1
+        while now=$(($(now_ms) - start)) && ! ended "$game_pid"; do
+            alive_ms=$now
+            [ "$alive_ms" -lt $((3000 * scale)) ] || break
+            sleep 0.01
+        done
+        [ "$alive_ms" -lt $((1000 * scale)) ] || fail "still running $alive_ms ms after the ending"
         status=0
         wait "$game_pid" 2>/dev/null || status=$?
         # As after its close box; Qt ends a program whose X server went away with status 1.
@@ -153,13 +159,13 @@ run_case() {  # ending, moment, before, after
     local left
     left=$(left_in "$dir")
     [ -z "$left" ] || fail "processes left behind: $left"
-    detail="gone after ${gone_ms:-?} ms, score.dat is $after.dat"
+    detail="seen running at ${alive_ms:-?} ms, gone at the check at ${now:-?} ms; score.dat is $after.dat"
 }
 
 # Closed by the window manager (as by a task list's close button) at once, the splash gives way to
 # the main window well before its timer would (1.5 s after it came up).
 splash_case() {
-    local splash start shown
+    local splash start now missing_ms
     dir="$work/splash"
     mkdir -m 700 "$dir"
     start_xvfb "$dir"
@@ -172,13 +178,22 @@ splash_case() {
     splash=$(window Form3 20) || { fail "no splash"; return; }
     start=$(now_ms)
     wmctrl -i -c "$splash"
-    window "THE  TROVEN" 3 >/dev/null || { fail "no main window after the splash was closed"; return; }
-    shown=$(($(now_ms) - start))
-    [ "$shown" -lt 1000 ] || fail "the main window came $shown ms after the close, not at once"
+    # The last moment the main window was seen missing (as for the endings above).
+    missing_ms=-1
+    while now=$(($(now_ms) - start)) &&
+        ! xdotool search --onlyvisible --name "^THE  TROVEN\$" >/dev/null 2>&1; do
+        missing_ms=$now
+        [ "$missing_ms" -lt $((3000 * scale)) ] || { fail "no main window after the close"; return; }
+        sleep 0.05
+    done
+    [ "$missing_ms" -lt $((1000 * scale)) ] ||
+        fail "the main window was still missing $missing_ms ms after the close, not there at once"
     if xdotool search --onlyvisible --name "^Form3\$" >/dev/null 2>&1; then
         fail "the splash is still up"
     fi
-    detail="the main window came $shown ms after the close"
+    kill "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    detail="the main window seen missing at $missing_ms ms, there at the check at $now ms"
 }
 
 only=("$@")
