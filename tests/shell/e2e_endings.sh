@@ -93,7 +93,12 @@ start_game() {
 # Brings the game to the moment; false when it did not get there.
 reach() {  # moment
     local main box
-    main=$(window "THE  TROVEN" 20) || { fail "no main window"; return 1; }
+    main=$(window "THE  TROVEN" 20) || {
+        local state=running
+        ended "$game_pid" && { wait "$game_pid" 2>/dev/null && state="ended, status 0" || state="ended, status $?"; }
+        fail "no main window (the game: $state)"
+        return 1
+    }
     xdotool windowfocus --sync "$main"
     case $1 in
         mid-game)
