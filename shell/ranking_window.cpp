@@ -13,6 +13,7 @@
 #include "control_label.h"
 #include "cp932.h"
 #include "fonts.h"
+#include "program_ending.h"
 #include "program_identity.h"
 #include "ranking_announcement.h"
 
@@ -102,7 +103,10 @@ void Form2::mirror() {
 }
 
 QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    return QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    const QString answer =
+        QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    // Closed by the program's ending, the prompt leaves the name it offered.
+    return answer.isEmpty() && programEnding() ? defaultText : answer;
 }
 
 bool Form2::askYesNo(const QString& question) {
@@ -111,7 +115,14 @@ bool Form2::askYesNo(const QString& question) {
 }
 
 void Form2::showWarning(const QString& message) {
-    QMessageBox::warning(this, kProgramTitle, message);
+    // No one is left to dismiss a box while the program ends: the message goes to the error
+    // output (the terminal, or the session's log).
+    if (programEnding()) {
+        qWarning().noquote() << message;
+        return;
+    }
+    // The entry's save comes before the window shows: the box is then placed as the name prompt.
+    QMessageBox::warning(isVisible() ? this : nullptr, kProgramTitle, message);
 }
 
 }  // namespace troven
