@@ -31,8 +31,9 @@ trap clean_up EXIT
         <"$work/reference.fifo" &
     reference=$!
     cd "$work"
-    QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 TROVEN_REFERENCE_FIFO="$work/reference.fifo" \
-        "$2" >player.log
+    # A lock of its own: a copy of the game the user is playing would refuse it.
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" TROVEN_PLAYER_PLAYS=$3 \
+        TROVEN_REFERENCE_FIFO="$work/reference.fifo" "$2" >player.log
     wait "$reference"
     sleep 1  # what the server played last is still on its way through the fifo
     cp "$TROVEN_PULSE_CAPTURE" captured.raw
