@@ -44,8 +44,11 @@ trap clean_up EXIT
         <"$work/reference.fifo" &
     reference=$!
     cd "$work"
-    QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 TROVEN_REFERENCE_FIFO="$work/reference.fifo" \
-        "$2" >player.log
+    # A runtime folder of its own: a copy of the game running elsewhere on the machine must
+    # not make this one refuse to start as a second instance.
+    mkdir -m 700 runtime
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 \
+        TROVEN_REFERENCE_FIFO="$work/reference.fifo" "$2" >player.log
     wait "$reference"
     sleep 1  # what the server played last is still on its way through the fifo
     cp "$TROVEN_PULSE_CAPTURE" captured.raw
