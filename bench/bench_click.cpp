@@ -73,16 +73,16 @@ int main(int argc, char** argv) {
     std::vector<double> threadMicrosUsed;
     QElapsedTimer clock;
     while (micros.size() < clicks) {
-        auto playable = std::find_if(handSlots.begin(), handSlots.end(),
-                                     [](QWidget* s) { return s->isVisible() && s->isEnabled(); });
-        if (form.game().isOver() || !form.game().isDealt() || playable == handSlots.end()) {
+        int playable = 0;
+        while (playable < troven::kHandSize && !form.game().canPlay(playable)) ++playable;
+        if (form.game().isOver() || !form.game().isDealt() || playable == troven::kHandSize) {
             form.mnuGameNew_Click();
             form.repaint();
             continue;
         }
         const double threadStart = threadMicros();
         clock.start();
-        QTest::mouseClick(*playable, Qt::LeftButton);
+        QTest::mouseClick(handSlots[static_cast<std::size_t>(playable)], Qt::LeftButton);
         form.repaint();
         micros.push_back(static_cast<double>(clock.nsecsElapsed()) / 1000.0);
         threadMicrosUsed.push_back(threadMicros() - threadStart);

@@ -12,6 +12,7 @@ RankingWindowModel::RankingWindowModel(Module1& module, MainWindowSwitch& mainWi
 
 void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     mainWindow_.setMainWindowEnabled(false);
+    reported_.reset();
     table_ = loadTable(path_);
     for (int rank = 0; rank < kPlaces; ++rank) {
         const auto i = static_cast<std::size_t>(rank);
@@ -20,11 +21,13 @@ void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     ++openCount_;
 
     const std::uint8_t position = entryPosition(ranking_, module_.NewScore);
+    entered_ = position;
     if (position == kNotEntered) return;
     insertEntry(ranking_, position, module_.NewScore);
     ShowRanking();
     ranking_[position].Name = askName(dialogs);
     ShowRanking();
+    save(dialogs);
 }
 
 void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
@@ -32,9 +35,17 @@ void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
 }
 
 SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
-    SaveResult saved = saveTable(table_, path_);
-    if (!saved.ok()) dialogs.showWarning(saveFailureMessage(path_, saved));
+    SaveResult saved = save(dialogs);
     mainWindow_.setMainWindowEnabled(true);
+    return saved;
+}
+
+SaveResult RankingWindowModel::save(RankingDialogs& dialogs) {
+    SaveResult saved = saveTable(table_, path_);
+    std::optional<ReportedFailure> failure;
+    if (!saved.ok()) failure = ReportedFailure{table_, saveFailureMessage(path_, saved)};
+    if (failure && failure != reported_) dialogs.showWarning(failure->message);
+    reported_ = std::move(failure);
     return saved;
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 
 #include "module1.h"
 #include "ranking_table.h"
@@ -54,7 +55,8 @@ class RankingWindowModel {
 
     // Opening (from the menu with NewScore 0, or for a qualifying result): disables the main
     // window, loads the table, rebuilds Ranking, counts the load in OpenCount and, when NewScore
-    // beats the tenth score, inserts it and asks for a name until one is accepted.
+    // beats the tenth score, inserts it, asks for a name until one is accepted and saves the
+    // table at once, so that the entry outlives a session that ends before the window closes.
     void Form_Load(RankingDialogs& dialogs);
 
     // The Clear button: after a Yes, the captions show the default table (Ranking stays as it
@@ -62,16 +64,27 @@ class RankingWindowModel {
     void Command1_Click(RankingDialogs& dialogs);
 
     // Closing: saves the captions, warns through `dialogs` if that failed, and enables the main
-    // window again in any case. Never cancelled.
+    // window again in any case. Never cancelled. A failure the player was just told of at the
+    // entry's save, with the captions unchanged since, is not told again.
     SaveResult Form_Unload(RankingDialogs& dialogs);
 
     const DisplayedTable& table() const { return table_; }
     const RankingTable& Ranking() const { return ranking_; }
     std::uint8_t OpenCount() const { return openCount_; }
+    // The place of the result entered at the last opening, kNotEntered if none was.
+    std::uint8_t enteredPosition() const { return entered_; }
 
   private:
+    // A failed save as the player was told of it.
+    struct ReportedFailure {
+        DisplayedTable table;
+        QString message;
+        bool operator==(const ReportedFailure&) const = default;
+    };
+
     void ShowRanking();
     QByteArray askName(RankingDialogs& dialogs) const;
+    SaveResult save(RankingDialogs& dialogs);
 
     Module1& module_;
     MainWindowSwitch& mainWindow_;
@@ -79,6 +92,8 @@ class RankingWindowModel {
     DisplayedTable table_;
     RankingTable ranking_;
     std::uint8_t openCount_ = 0;  // 8 bits: the 256th load wraps to 0, named "Player_000"
+    std::uint8_t entered_ = kNotEntered;
+    std::optional<ReportedFailure> reported_;  // the last save of this opening, if it failed
 };
 
 }  // namespace troven

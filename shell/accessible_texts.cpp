@@ -1,8 +1,20 @@
 #include "accessible_texts.h"
 
+#include <QStringList>
 #include <array>
 
+#include "texts.h"
+
 namespace troven::accessible {
+
+namespace {
+
+QString messageText(Message message) {
+    const std::string_view text = text::of(message);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QString cardName(Card card) {
     static const std::array<QString, kSuits> suits = {
@@ -33,9 +45,29 @@ QString trackerState(const TrackerCell& cell) {
     return state;
 }
 
+QString slotName(int slot, const Picture& picture) {
+    return QStringLiteral("手札%1 %2").arg(slot + 1).arg(pictureName(picture));
+}
+
 QString slotState(bool visible, bool playable) {
     if (!visible) return QStringLiteral("空き");
-    return playable ? QStringLiteral("出せます") : QStringLiteral("出せません");
+    return playable ? QStringLiteral("選択可能") : QStringLiteral("選択不可");
+}
+
+QString playAnnouncement(const Game& game, int slot, Message messageBefore) {
+    const HandSlot& now = game.hand()[static_cast<std::size_t>(slot)];
+    QStringList said = {
+        cardName(game.state().PlayedCard) + QStringLiteral("を出しました"),
+        now.visible ? slotName(slot, now.picture)
+                    : QStringLiteral("手札%1 %2").arg(slot + 1).arg(slotState(false, false)),
+        QStringLiteral("カウント %1").arg(game.count())};
+    if (game.message() != messageBefore) said << messageText(game.message());
+    QStringList playable;
+    for (int k = 0; k < kHandSize; ++k) {
+        if (game.canPlay(k)) playable << QStringLiteral("手札%1").arg(k + 1);
+    }
+    if (!playable.isEmpty()) said << QStringLiteral("選択可能 ") + playable.join(u'、');
+    return said.join(u'。');
 }
 
 }  // namespace troven::accessible

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "main_window.h"
 #include "previous_instance.h"
+#include "program_ending.h"
 #include "qt_translations.h"
 #include "random_source.h"
 #include "splash_window.h"
@@ -35,8 +36,11 @@ int runProgram(int argc, char** argv) {
     PreviousInstance previousInstance;
     ClockSeededRandom random;
     std::unique_ptr<Form1> form1;
+    ProgramEnding ending(
+        [&]() -> QWidget* { return form1 && form1->isVisible() ? form1.get() : nullptr; });
 
     auto* form3 = new Form3([&] {
+        if (programEnding()) return;  // the program ends before its main window comes
         form1 = std::make_unique<Form1>(previousInstance, random);
         QObject::connect(form1.get(), &Form1::programEnded, [] { QCoreApplication::exit(0); });
         if (!form1->Form_Load()) {

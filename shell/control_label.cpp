@@ -5,12 +5,16 @@ namespace troven {
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, const QFont& font,
                   Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
+    layOutLabel(label, geometry, font, alignment);
+    return label;
+}
+
+void layOutLabel(QLabel* label, const QRect& geometry, const QFont& font, Qt::Alignment alignment) {
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setAutoFillBackground(true);
     label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 void setLabelColours(QLabel* label, const QColor& fore, const QColor& back) {

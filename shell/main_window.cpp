@@ -6,12 +6,15 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "accessible_texts.h"
+#include "announcer.h"
 #include "card_pictures.h"
 #include "centring.h"
 #include "control_label.h"
 #include "fonts.h"
+#include "hand_slot_box.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "program_identity.h"
@@ -19,6 +22,7 @@
 #include "ranking_window.h"
 #include "score_file.h"
 #include "texts.h"
+#include "tracker_label.h"
 #include "tracker_panel.h"
 
 namespace troven {
@@ -97,10 +101,8 @@ void Form1::buildTable(QWidget* table) {
     const QFont markFont = fonts::face(pGothic, 9);
     for (int k = 0; k < kHandSize; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        Picture2[i] = new PictureBoxWidget(PictureBoxWidget::Border::Flat,
-                                           toQColor(colour::kWindowBackground), table);
+        Picture2[i] = new HandSlotBox(k, table);
         Picture2[i]->setObjectName(QStringLiteral("Picture2(%1)").arg(k));
-        Picture2[i]->setIndex(k);
         Picture2[i]->setGeometry(QRect(QPoint(16 + 80 * k, 224), kCreatedBoxSize));
         connect(Picture2[i], &PictureBoxWidget::clicked, this, &Form1::Picture2_Click);
 
@@ -117,6 +119,7 @@ void Form1::buildTable(QWidget* table) {
         QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
     Picture3->setAccessibleDescription(QStringLiteral("最後に出したカード"));
     setLabelColours(Label7, QColor(255, 128, 0), kTableGreen);
+    announcer_ = new Announcer(table);
 }
 
 bool Form1::Form_Load() {
@@ -133,12 +136,15 @@ bool Form1::Form_Load() {
         device->setCommand(MMControl::Command::Open);
     }
     mirror();
+    Picture2.front()->setFocus(Qt::OtherFocusReason);  // taken when the window is activated
     return true;
 }
 
 void Form1::mnuGameNew_Click() {
     game_.newGame();
     mirror();
+    Picture2.front()->setFocus(Qt::OtherFocusReason);
+    announcer_->announce(toQString(text::of(game_.message())));
 }
 
 void Form1::mnuGameRanking_Click() {
@@ -154,10 +160,26 @@ void Form1::showForm2() {
     form2->show();
 }
 
-void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
+void Form1::setMainWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+    // Disabling took the focus away; back to the first stop of the table.
+    if (enabled && !focusWidget()) focusNextPrevChild(true);
+}
 
 void Form1::Picture2_Click(int index) {
-    if (game_.play(index)) mirror();
+    pendingPlay_ = PendingPlay{index, game_.message()};
+    if (game_.play(index)) {
+        mirror();
+        announcePlay();  // unless the end of the game told it already
+    }
+    pendingPlay_.reset();
+}
+
+void Form1::announcePlay() {
+    if (!pendingPlay_) return;
+    announcer_->announce(
+        accessible::playAnnouncement(game_, pendingPlay_->slot, pendingPlay_->messageBefore));
+    pendingPlay_.reset();
 }
 
 void Form1::playCardSound() {
@@ -166,7 +188,8 @@ void Form1::playCardSound() {
 }
 
 void Form1::gameEnded(int count) {
-    mirror();  // the finished table shows while the result is judged
+    mirror();        // the finished table shows while the result is judged
+    announcePlay();  // before the name prompt
     if (entersRanking(count, kScoreFileName)) {
         module1_.NewScore = count;
         MMControl2->setCommand(MMControl::Command::Prev);
@@ -202,8 +225,6 @@ void Form1::mirror() {
     for (std::size_t k = 0; k < kHandSize; ++k) {
         const HandSlot& slot = game_.hand()[k];
         showPicture(Picture2[k], slot.picture, slot.visible);
-        // As created, the slots take clicks; from the first deal on, only the playable ones.
-        Picture2[k]->setEnabled(slot.playable || !game_.isDealt());
         Label5[k]->setText(slot.playable ? toQString(text::kSelectable) : QString());
     }
     showPicture(Picture3, game_.pile().picture, game_.pile().visible);
@@ -226,10 +247,8 @@ void Form1::describe() {
     for (int k = 0; k < kHandSize; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const HandSlot& slot = game_.hand()[i];
-        Picture2[i]->setAccessibleName(
-            QStringLiteral("手札%1 %2").arg(k + 1).arg(accessible::pictureName(slot.picture)));
-        Picture2[i]->setAccessibleDescription(
-            accessible::slotState(slot.visible, game_.canPlay(k)));
+        Picture2[i]->setSpokenTexts(accessible::slotName(k, slot.picture),
+                                    accessible::slotState(slot.visible, game_.canPlay(k)));
     }
     Picture3->setAccessibleName(
         QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)));
@@ -239,6 +258,28 @@ void Form1::describe() {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        const int focused = focusedSlot();
+        switch (event->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+                if (focused >= 0) {
+                    focusSlotBeside(event->key() == Qt::Key_Left ? -1 : 1);
+                    return;
+                }
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                if (focused >= 0) {
+                    Picture2_Click(focused);
+                    return;
+                }
+                break;
+            default:
+                break;
+        }
+    }
     // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
     const int k = event->key() - Qt::Key_1;
     if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
@@ -246,6 +287,47 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+int Form1::focusedSlot() const {
+    for (int k = 0; k < kHandSize; ++k) {
+        if (Picture2[static_cast<std::size_t>(k)]->hasFocus()) return k;
+    }
+    return -1;
+}
+
+// Left and Right: the nearest slot that still holds a card, no further than the row's ends.
+void Form1::focusSlotBeside(int step) {
+    for (int k = focusedSlot() + step; k >= 0 && k < kHandSize; k += step) {
+        HandSlotBox* slot = Picture2[static_cast<std::size_t>(k)];
+        if (slot->isVisible()) {
+            slot->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// The focus order, round and round: the slots that hold a card, then the tracker as one stop.
+// Qt also asks here when the focused slot is emptied.
+bool Form1::focusNextPrevChild(bool next) {
+    std::array<QWidget*, kHandSize + 1> stops{};
+    std::copy(Picture2.begin(), Picture2.end(), stops.begin());
+    stops.back() = Picture5->focusStop();
+    const auto size = static_cast<int>(stops.size());
+    QWidget* focused = focusWidget();
+    int at = qobject_cast<TrackerLabel*>(focused) ? size - 1 : next ? -1 : size;
+    for (int k = 0; k < kHandSize; ++k) {
+        if (stops[static_cast<std::size_t>(k)] == focused) at = k;
+    }
+    for (int step = 1; step <= size; ++step) {
+        QWidget* stop =
+            stops[static_cast<std::size_t>(((at + (next ? step : -step)) % size + size) % size)];
+        if (stop->isVisible() && stop->isEnabled()) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace troven

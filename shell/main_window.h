@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 #include "game.h"
 #include "mm_control.h"
@@ -13,11 +14,16 @@ class QLabel;
 
 namespace troven {
 
+class Announcer;
+class HandSlotBox;
 class PictureBoxWidget;
 class PreviousInstance;
 class TrackerPanel;
 
-// The main window: the card table. Its handlers change the game and then show what it holds.
+// The main window: the card table. Its handlers change the game and then show what it holds,
+// and tell a screen reader what happened. The keyboard moves through the five hand slots and the
+// tracker (Tab, Shift+Tab; Left and Right between the slots) and plays the focused slot with Enter
+// or Space, or slot 1 to 5 with the keys 1 to 5.
 class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     Q_OBJECT
 
@@ -48,6 +54,7 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void Form_Unload();
@@ -55,6 +62,9 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void mirror();
     void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
     void describe();
+    void announcePlay();
+    int focusedSlot() const;
+    void focusSlotBeside(int step);
     void playCardSound() override;
     void gameEnded(int count) override;
     void setMainWindowEnabled(bool enabled) override;
@@ -72,11 +82,19 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     TrackerPanel* Picture5 = nullptr;
     QLabel* Label6 = nullptr;
     PictureBoxWidget* Picture3 = nullptr;
-    std::array<PictureBoxWidget*, kHandSize> Picture2{};
+    std::array<HandSlotBox*, kHandSize> Picture2{};
     std::array<QLabel*, kHandSize> Label5{};
     QLabel* Label7 = nullptr;
     MMControl* MMControl1 = nullptr;
     MMControl* MMControl2 = nullptr;
+
+    Announcer* announcer_ = nullptr;
+    // The slot of the play under way and the message before it, until the play is announced.
+    struct PendingPlay {
+        int slot;
+        Message messageBefore;
+    };
+    std::optional<PendingPlay> pendingPlay_;
 };
 
 }  // namespace troven

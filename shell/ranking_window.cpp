@@ -5,13 +5,17 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 
+#include "announcer.h"
 #include "caption_fit.h"
 #include "centring.h"
 #include "control_label.h"
 #include "cp932.h"
 #include "fonts.h"
+#include "program_ending.h"
 #include "program_identity.h"
+#include "ranking_announcement.h"
 
 namespace troven {
 
@@ -57,6 +61,7 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     Command1->setAutoDefault(false);
     Command1->setDefault(false);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    announcer_ = new Announcer(this);
 }
 
 void Form2::Form_Load() {
@@ -66,8 +71,20 @@ void Form2::Form_Load() {
 }
 
 void Form2::Command1_Click() {
+    const DisplayedTable before = model_.table();
     model_.Command1_Click(*this);
     mirror();
+    if (model_.table() != before) {
+        announcer_->announce(accessible::rankingAnnouncement(model_.table(), kNotEntered));
+    }
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        announcer_->announce(
+            accessible::rankingAnnouncement(model_.table(), model_.enteredPosition()));
+    }
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
@@ -86,7 +103,10 @@ void Form2::mirror() {
 }
 
 QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    return QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    const QString answer =
+        QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    // Closed by the program's ending, the prompt leaves the name it offered.
+    return answer.isEmpty() && programEnding() ? defaultText : answer;
 }
 
 bool Form2::askYesNo(const QString& question) {
@@ -95,7 +115,14 @@ bool Form2::askYesNo(const QString& question) {
 }
 
 void Form2::showWarning(const QString& message) {
-    QMessageBox::warning(this, kProgramTitle, message);
+    // No one is left to dismiss a box while the program ends: the message goes to the error
+    // output (the terminal, or the session's log).
+    if (programEnding()) {
+        qWarning().noquote() << message;
+        return;
+    }
+    // The entry's save comes before the window shows: the box is then placed as the name prompt.
+    QMessageBox::warning(isVisible() ? this : nullptr, kProgramTitle, message);
 }
 
 }  // namespace troven

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace troven {
 
+class Announcer;
+
 // The ranking window: three columns of labels (place, name, score) and the Clear button. Its
 // controls are made afresh at each opening; the table's logic lives in the model, which lasts
 // the whole run. The window asks its questions with Qt's modal boxes.
@@ -27,6 +29,7 @@ class Form2 : public QWidget, private RankingDialogs {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Form_Unload();
@@ -40,6 +43,7 @@ class Form2 : public QWidget, private RankingDialogs {
     std::array<QLabel*, kPlaces> Label1{};  // names
     std::array<QLabel*, kPlaces> Label2{};  // scores
     QPushButton* Command1 = nullptr;
+    Announcer* announcer_ = nullptr;  // reads the table to a screen reader
 };
 
 }  // namespace troven

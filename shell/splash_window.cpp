@@ -1,8 +1,10 @@
 #include "splash_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <utility>
 
 #include "centring.h"
 #include "control_label.h"
@@ -47,9 +49,13 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
 
 void Form3::Form_Load() { centreOnScreen(this); }
 
-void Form3::Timer1_Timer() {
-    close();  // deletes the splash once control returns to the event loop
-    showForm1_();
+void Form3::Timer1_Timer() { close(); }
+
+// However the splash goes, the main window follows, loaded once the splash is off the screen.
+void Form3::closeEvent(QCloseEvent* event) {
+    Timer1.stop();
+    event->accept();
+    if (showForm1_) QTimer::singleShot(0, qApp, std::exchange(showForm1_, nullptr));
 }
 
 void Form3::paintEvent(QPaintEvent*) {

@@ -1,12 +1,13 @@
 #include "tracker_panel.h"
 
-#include <QLabel>
+#include <QKeyEvent>
+#include <algorithm>
 
-#include "accessible_texts.h"
 #include "caption_fit.h"
 #include "control_label.h"
 #include "fonts.h"
 #include "qt_colours.h"
+#include "tracker_label.h"
 
 namespace troven {
 
@@ -32,10 +33,9 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
         }
         for (int rank = 0; rank < kRanks; ++rank) {
             const Card card = cardOf(suit, rank);
-            QLabel* l = makeLabel(
-                content, QRect(kCell + kCell * rank, kCell * suit, kLabelSize, kLabelSize), font);
+            auto* l = new TrackerLabel(card, content);
+            layOutLabel(l, QRect(kCell + kCell * rank, kCell * suit, kLabelSize, kLabelSize), font);
             l->setObjectName(QStringLiteral("Label%1(%2)").arg(suit + 1).arg(rank));
-            l->setAccessibleName(accessible::cardName(card));
             labels_[static_cast<std::size_t>(card)] = l;
             const std::string_view caption = kRankCaptions[static_cast<std::size_t>(rank)];
             if (caption.size() > 1) {
@@ -44,7 +44,41 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
             }
         }
     }
+    focusStop_ = labels_.front();
     mirror(Tracker());  // the labels as the window creates them, before any game
+}
+
+QLabel* TrackerPanel::label(int suit, int rank) const {
+    return labels_[static_cast<std::size_t>(cardOf(suit, rank))];
+}
+
+void TrackerPanel::keyPressEvent(QKeyEvent* event) {
+    const auto* focused = qobject_cast<const TrackerLabel*>(focusWidget());
+    if (!focused || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        PictureBoxWidget::keyPressEvent(event);
+        return;
+    }
+    int suit = suitOf(focused->card());
+    int rank = rankOf(focused->card());
+    switch (event->key()) {
+        case Qt::Key_Left:
+            rank = std::max(rank - 1, 0);
+            break;
+        case Qt::Key_Right:
+            rank = std::min(rank + 1, kRanks - 1);
+            break;
+        case Qt::Key_Up:
+            suit = std::max(suit - 1, 0);
+            break;
+        case Qt::Key_Down:
+            suit = std::min(suit + 1, kSuits - 1);
+            break;
+        default:
+            PictureBoxWidget::keyPressEvent(event);
+            return;
+    }
+    focusStop_ = labels_[static_cast<std::size_t>(cardOf(suit, rank))];
+    focusStop_->setFocus(Qt::TabFocusReason);
 }
 
 TrackerPanel::Look TrackerPanel::lookOf(Card card, const TrackerCell& cell, bool asCreated) {
@@ -72,7 +106,7 @@ void TrackerPanel::showLabel(Card card, const Look& look, const TrackerCell& cel
     labels_[i]->setText(
         QString::fromUtf8(look.caption.data(), static_cast<qsizetype>(look.caption.size())));
     setLabelColours(labels_[i], toQColor(look.foreColour), toQColor(look.backColour));
-    labels_[i]->setAccessibleDescription(accessible::trackerState(cell));
+    labels_[i]->describe(cell);
     shown_[i] = look;
 }
 

@@ -13,8 +13,13 @@ class QLabel;
 
 namespace troven {
 
+class TrackerLabel;
+
 // The card tracker: a white sunken panel with one row a suit, the suit symbol at both ends
-// (Image1..Image4) and thirteen overlapping rank labels between them (Label1..Label4).
+// (Image1..Image4) and thirteen overlapping rank labels between them (Label1..Label4). The
+// keyboard reaches it as one stop of the main window's focus order (the label focused last, the
+// ace of spades at first) and moves inside it with the arrow keys: left and right along the ranks,
+// up and down across the suits.
 class TrackerPanel : public PictureBoxWidget {
     Q_OBJECT
 
@@ -34,14 +39,18 @@ class TrackerPanel : public PictureBoxWidget {
         friend bool operator==(const Look&, const Look&) = default;
     };
     static Look lookOf(Card card, const TrackerCell& cell, bool asCreated);
-    QLabel* label(int suit, int rank) const {
-        return labels_[static_cast<std::size_t>(cardOf(suit, rank))];
-    }
+    QLabel* label(int suit, int rank) const;
+    // The label that takes the focus when the keyboard reaches the tracker.
+    TrackerLabel* focusStop() const { return focusStop_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void showLabel(Card card, const Look& look, const TrackerCell& cell);
 
-    std::array<QLabel*, kDeckSize> labels_{};
+    std::array<TrackerLabel*, kDeckSize> labels_{};
+    TrackerLabel* focusStop_ = nullptr;
     std::array<Look, kDeckSize> shown_{};
     bool initialised_ = false;
 };

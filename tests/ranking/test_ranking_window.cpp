@@ -55,16 +55,20 @@ class RankingWindowTest : public testing::ScoreDirTest {
     RankingWindowModel model{module, mainWindow, path()};
 };
 
-TEST_F(RankingWindowTest, AnEntryShowsEveryScoreWithASignPositionAndIsSaved) {
+// Saved as soon as the name is accepted, so that a session that ends before the window closes
+// keeps it; the close writes the same bytes again.
+TEST_F(RankingWindowTest, AnEntryShowsEveryScoreWithASignPositionAndIsSavedAtOnce) {
     write(kDefaultScoreFile);
     enterResult(51, "ME");
     EXPECT_EQ(scoreCaptions(),
               (std::vector<QString>{" 51", " 50", " 0", " 0", " 0", " 0", " 0", " 0", " 0", " 0"}));
     EXPECT_EQ(model.table().names[0], "ME");
+    const QByteArray entered = read();
+    EXPECT_TRUE(entered.startsWith("\"ME\",51\r\n\"XYZ\",50\r\n\"AAA\",0\r\n"));
+    EXPECT_FALSE(entered.contains("QQQ"));
 
     ASSERT_TRUE(model.Form_Unload(dialogs).ok());
-    EXPECT_TRUE(read().startsWith("\"ME\",51\r\n\"XYZ\",50\r\n\"AAA\",0\r\n"));
-    EXPECT_FALSE(read().contains("QQQ"));
+    EXPECT_EQ(read(), entered);
 }
 
 // Ten results from 50 down to 1, three of them 30.
@@ -191,10 +195,11 @@ TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
     EXPECT_EQ(model.table(), entered);
 
     dialogs.yes = true;
+    const QByteArray savedEntry = read();
     model.Command1_Click(dialogs);
     EXPECT_EQ(model.table(), DisplayedTable::defaults());
     EXPECT_EQ(ranking(), rankingBefore) << "Clear leaves Ranking alone";
-    EXPECT_EQ(read(), kDefaultScoreFile) << "and writes nothing before closing";
+    EXPECT_EQ(read(), savedEntry) << "and writes nothing before closing";
 
     write("\"OLD\",9\r\n");  // whatever the file holds now, closing saves the captions
     model.Form_Unload(dialogs);
@@ -211,6 +216,31 @@ TEST_F(RankingWindowTest, FailedSaveIsReportedAndTheMainWindowComesBack) {
 
     EXPECT_EQ(result.failure, SaveResult::Failure::CannotCreate);
     EXPECT_EQ(dialogs.warnings, QStringList{saveFailureMessage(missing, result)});
+    EXPECT_TRUE(mainWindow.enabled);
+}
+
+// The entry's save and the close's save may fail alike: the player is told once for one table in
+// one opening, and again when the table changed or at another opening.
+TEST_F(RankingWindowTest, ASaveFailureIsToldOnceForTheSameTable) {
+    RankingWindowModel window(module, mainWindow, path("gone/score.dat"));
+    const auto open = [&](int newScore) {
+        if (newScore > 0) dialogs.answers.push_back("ME");
+        module.NewScore = newScore;
+        window.Form_Load(dialogs);
+        return dialogs.warnings.size();
+    };
+    const auto close = [&] {
+        window.Form_Unload(dialogs);
+        return dialogs.warnings.size();
+    };
+    EXPECT_EQ(open(5), 1) << "the entry's save";
+    EXPECT_EQ(close(), 1) << "the same failure for the same table";
+    EXPECT_EQ(open(0), 1) << "no entry, no save";
+    EXPECT_EQ(close(), 2) << "another opening";
+    EXPECT_EQ(open(5), 3);
+    dialogs.yes = true;
+    window.Command1_Click(dialogs);
+    EXPECT_EQ(close(), 4) << "the table changed";
     EXPECT_TRUE(mainWindow.enabled);
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QInputDialog>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -85,9 +86,11 @@ class Script : public QObject {
             stage_ = Stage::ClosingRanking;
             return;
         }
+        // The first slot marked "SELECTABLE", as a player reads the table.
         for (int k = 0; k < kHandSize; ++k) {
             auto* slot = form1.findChild<PictureBoxWidget*>(QStringLiteral("Picture2(%1)").arg(k));
-            if (slot->isVisible() && slot->isEnabled()) {
+            const auto* mark = form1.findChild<QLabel*>(QStringLiteral("Label5(%1)").arg(k));
+            if (slot->isVisible() && mark->text() == QLatin1String("SELECTABLE")) {
                 QTest::mouseClick(slot, Qt::LeftButton);
                 return;
             }

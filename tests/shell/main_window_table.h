@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <array>
 #include <memory>
 
+#include "announcer.h"
 #include "card.h"
 #include "main_window.h"
 #include "mm_control.h"
@@ -17,6 +19,16 @@
 #include "shown_window.h"
 
 namespace troven::testing {
+
+// What a screen reader was told last in `window`: the text of its notification shown last.
+inline QString announced(const QWidget* window) {
+    const auto* announcer = window->findChild<Announcer*>();
+    QWidget* notification = announcer ? announcer->lastNotification() : nullptr;
+    if (!notification || !notification->isVisible()) return QStringLiteral("<nothing>");
+    QAccessibleInterface* said = QAccessible::queryAccessibleInterface(notification);
+    if (said->role() != QAccessible::Notification) return QStringLiteral("<not a notification>");
+    return said->text(QAccessible::Name);
+}
 
 // The main window in a working folder of its own, with its own lock, a known deal and, when
 // given, a score.dat. It records every command its sound devices get ("MMControl1 Play") and

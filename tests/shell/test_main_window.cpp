@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -257,17 +258,19 @@ class TestMainWindow : public QObject {
         QCOMPARE(l->text(), caption);
         QCOMPARE(l->palette().color(QPalette::WindowText), fore);
         QCOMPARE(l->palette().color(QPalette::Window), back);
-        QCOMPARE(l->accessibleDescription(), description);
+        QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Description),
+                 description);
     }
 
-    void disabledAndHiddenSlotsIgnoreClicks() {
+    // A slot that may not be played stays enabled, so that the keyboard can reach it.
+    void unplayableSlotsIgnoreClicks() {
         Table t;
         QVERIFY(t.open());
         QTest::mouseClick(t.slot(1), Qt::LeftButton);  // before any deal
         QVERIFY(t.commands.count() == 2);              // the two Opens only
         t.form->mnuGameNew_Click();
         QTest::mouseClick(t.slot(0), Qt::LeftButton);  // A of spades; the diamonds do not match
-        QVERIFY(!t.slot(1)->isEnabled());
+        QVERIFY(!t.form->game().canPlay(1) && t.slot(1)->isEnabled());
         QCOMPARE(t.label(QStringLiteral("Label5(1)"))->text(), QString());
         const int deckPos = t.form->game().state().DeckPos;
         QTest::mouseClick(t.slot(1), Qt::LeftButton);
@@ -284,8 +287,8 @@ class TestMainWindow : public QObject {
         QTest::keyClick(t.form.get(), Qt::Key_1);  // the ace of spades, as a click would
         QCOMPARE(t.form->game().state().DeckPos, 6);
         QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
-        QVERIFY(!t.slot(1)->isEnabled());
-        QTest::keyClick(t.form.get(), Qt::Key_2);  // a disabled slot: nothing
+        QVERIFY(!t.form->game().canPlay(1));
+        QTest::keyClick(t.form.get(), Qt::Key_2);  // a slot that may not be played: nothing
         QCOMPARE(t.form->game().state().DeckPos, 6);
         t.form->setEnabled(false);  // as while the ranking window is loaded
         QTest::keyClick(t.form.get(), Qt::Key_1);
@@ -305,12 +308,12 @@ class TestMainWindow : public QObject {
         QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Name),
                  QStringLiteral("手札1 裏向きのカード"));
         QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Description),
-                 QStringLiteral("出せません"));
+                 QStringLiteral("選択不可"));
         t.form->mnuGameNew_Click();
         QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Name),
                  QStringLiteral("手札1 スペードのA"));
         QCOMPARE(said(QStringLiteral("Picture2(0)"), QAccessible::Description),
-                 QStringLiteral("出せます"));
+                 QStringLiteral("選択可能"));
         QCOMPARE(said(QStringLiteral("Label7"), QAccessible::Name), QStringLiteral("GOOD LUCK!"));
         QTest::mouseClick(t.slot(0), Qt::LeftButton);
         QCOMPARE(said(QStringLiteral("Label6"), QAccessible::Name), QStringLiteral("カウント 1"));
@@ -319,9 +322,125 @@ class TestMainWindow : public QObject {
         QCOMPARE(said(QStringLiteral("Picture2(1)"), QAccessible::Name),
                  QStringLiteral("手札2 ダイヤの4"));
         QCOMPARE(said(QStringLiteral("Picture2(1)"), QAccessible::Description),
-                 QStringLiteral("出せません"));
+                 QStringLiteral("選択不可"));
         QCOMPARE(said(QStringLiteral("Label1(0)"), QAccessible::Name),
                  QStringLiteral("スペードのA"));
+    }
+
+    // Each event of a game as a screen reader is told it, in one notification: New Game, a play
+    // that changes the message, one that does not, the play that empties a slot, the winning play
+    // and the play that ends a game.
+    void everyPlayIsAnnouncedInOneNotification() {
+        Table t;
+        QVERIFY(t.open());
+        QCOMPARE(testing::announced(t.form.get()), QStringLiteral("<nothing>"));
+        t.form->mnuGameNew_Click();
+        QCOMPARE(testing::announced(t.form.get()), QStringLiteral("GOOD LUCK!"));
+        QTest::mouseClick(t.slot(0), Qt::LeftButton);
+        QCOMPARE(testing::announced(t.form.get()),
+                 QStringLiteral("スペードのAを出しました。手札1 スペードの2。カウント 1。"
+                                "Select a Card。選択可能 手札1、手札5"));
+        QTest::keyClick(t.form.get(), Qt::Key_1);
+        QCOMPARE(
+            testing::announced(t.form.get()),
+            QStringLiteral(
+                "スペードの2を出しました。手札1 スペードの3。カウント 2。選択可能 手札1、手札4"));
+        for (int n = 2; n < 48; ++n) QTest::keyClick(t.form.get(), Qt::Key_1);
+        QCOMPARE(testing::announced(t.form.get()),
+                 QStringLiteral("ダイヤの5を出しました。手札1 空き。カウント 47。"
+                                "選択可能 手札2、手札3、手札4、手札5"));
+        for (Qt::Key key : {Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5}) {
+            QTest::keyClick(t.form.get(), key);
+        }
+        QCOMPARE(
+            testing::announced(t.form.get()),
+            QStringLiteral("ダイヤのAを出しました。手札5 空き。カウント 47。CONGRATULATION ! "));
+
+        Table over(testing::onePlayDeck());
+        QVERIFY(over.open());
+        over.form->mnuGameNew_Click();
+        QTest::keyClick(over.form.get(), Qt::Key_1);
+        QCOMPARE(
+            testing::announced(over.form.get()),
+            QStringLiteral(
+                "スペードのAを出しました。手札1 ダイヤの7。カウント 1。ＧＡＭＥ　ＯＶＥＲ・・・"));
+    }
+
+    // The keys and where they leave the focus, from New Game on: the five slots, the tracker
+    // as one stop of the Tab order, the arrow keys inside each, and an emptied slot passed over.
+    void theKeyboardReachesEverySlotAndEveryTrackerCell() {
+        Table t;
+        QVERIFY(t.open());
+        t.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+        t.form->mnuGameNew_Click();
+        const auto focused = [] {
+            QWidget* w = QApplication::focusWidget();
+            return w ? w->objectName() : QStringLiteral("<none>");
+        };
+        QCOMPARE(focused(), QStringLiteral("Picture2(0)"));
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            const char* then;
+        } steps[] = {
+            {Qt::Key_Tab, {}, "Picture2(1)"},
+            {Qt::Key_Right, {}, "Picture2(2)"},
+            {Qt::Key_Left, {}, "Picture2(1)"},
+            {Qt::Key_Left, {}, "Picture2(0)"},
+            {Qt::Key_Left, {}, "Picture2(0)"},
+            {Qt::Key_Tab, Qt::ShiftModifier, "Label1(0)"},
+            {Qt::Key_Left, {}, "Label1(0)"},
+            {Qt::Key_Up, {}, "Label1(0)"},
+            {Qt::Key_Right, {}, "Label1(1)"},
+            {Qt::Key_Down, {}, "Label2(1)"},
+            {Qt::Key_Down, {}, "Label3(1)"},
+            {Qt::Key_Down, {}, "Label4(1)"},
+            {Qt::Key_Down, {}, "Label4(1)"},
+            {Qt::Key_Tab, {}, "Picture2(0)"},
+            {Qt::Key_Tab, Qt::ShiftModifier, "Label4(1)"},
+            {Qt::Key_Tab, Qt::ShiftModifier, "Picture2(4)"},
+            {Qt::Key_Right, {}, "Picture2(4)"},
+            {Qt::Key_Tab, {}, "Label4(1)"},
+            {Qt::Key_Tab, {}, "Picture2(0)"},
+        };
+        for (const auto& step : steps) {
+            QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+            QCOMPARE(focused(), QString::fromLatin1(step.then));
+        }
+        // Enter and Space play the focused slot; the slot emptied under the focus hands it on.
+        for (int n = 0; n < 48; ++n) {
+            QTest::keyClick(QApplication::focusWidget(), n % 2 ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QCOMPARE(t.form->game().count(), 47);
+        QVERIFY(!t.slot(0)->isVisible());
+        QCOMPARE(focused(), QStringLiteral("Picture2(1)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(focused(), QStringLiteral("Picture2(1)"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focused(), QStringLiteral("Label4(1)"));
+    }
+
+    // A game played with the mouse looks as it always has: the focus mark shows only after a key.
+    void theFocusMarkShowsOnlyToAPlayerOfTheKeys() {
+        Table t;
+        QVERIFY(t.open());
+        t.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
+        t.form->mnuGameNew_Click();
+        QVERIFY(t.slot(0)->hasFocus());
+        QTest::mouseClick(t.slot(4), Qt::LeftButton);
+        const QImage focusedAfterClick = imageOf(t.slot(0)->grab());
+        t.slot(0)->clearFocus();
+        QCOMPARE(imageOf(t.slot(0)->grab()), focusedAfterClick);  // no mark
+        t.slot(0)->setFocus();
+        QTest::keyClick(t.slot(0), Qt::Key_Shift);
+        const QImage marked = imageOf(t.slot(0)->grab());
+        QCOMPARE(marked.pixelColor(0, 0), QColor(255, 128, 0));
+        QCOMPARE(marked.pixelColor(1, 35), QColor(255, 128, 0));
+        QTest::mousePress(t.slot(4), Qt::LeftButton);
+        QCOMPARE(imageOf(t.slot(0)->grab()), focusedAfterClick);
+        QTest::mouseRelease(t.slot(4), Qt::LeftButton);
     }
 
     void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {

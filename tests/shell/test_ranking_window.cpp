@@ -168,6 +168,10 @@ class TestRankingWindow : public QObject {
         QCOMPARE(caption(f, QStringLiteral("Label1(1)")), QStringLiteral("ミナミ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(1)")), QStringLiteral(" 1"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("MMM"));
+        QCOMPARE(testing::announced(f),
+                 QStringLiteral("登録しました。2位 ミナミ 1。ランキング 1位 XYZ 50、2位 ミナミ 1、"
+                                "3位 AAA 0、4位 BBB 0、5位 CCC 0、6位 VVV 0、7位 WWW 0、8位 GGG 0、"
+                                "9位 JJJ 0、10位 MMM 0"));
         f->close();
         QVERIFY(s.form->isEnabled());
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")).left(20),
@@ -206,6 +210,10 @@ class TestRankingWindow : public QObject {
         s.form->mnuGameRanking_Click();
         Form2* f = testing::shownWindow<Form2>();
         auto* clear = f->findChild<QPushButton*>(QStringLiteral("Command1"));
+        const QString opened = testing::announced(f);
+        QVERIFY2(opened.startsWith(QStringLiteral("ランキング 1位 TOP 40、2位 AAA 0、")) &&
+                     opened.endsWith(QStringLiteral("、10位 QQQ 0")),
+                 qPrintable(opened));
 
         QString question;
         testing::whenModal([&](QWidget* dialog) {
@@ -218,6 +226,7 @@ class TestRankingWindow : public QObject {
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(question, QStringLiteral("ランキングをクリアしますか？"));
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("TOP"));
+        QCOMPARE(testing::announced(f), opened);
 
         testing::whenModal([](QWidget* dialog) {
             qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click();
@@ -225,6 +234,8 @@ class TestRankingWindow : public QObject {
         QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
+        QCOMPARE(testing::announced(f),
+                 QString(opened).replace(QStringLiteral("TOP 40"), QStringLiteral("XYZ 50")));
         f->close();
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }

@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -154,10 +155,12 @@ class Player : public QObject {
         std::fflush(stdout);
     }
 
+    // Marked "SELECTABLE", as a player reads the table.
     static bool playable(Form1& form1, int slot) {
         const auto* box =
             form1.findChild<PictureBoxWidget*>(QStringLiteral("Picture2(%1)").arg(slot));
-        return box->isVisible() && box->isEnabled();
+        const auto* mark = form1.findChild<QLabel*>(QStringLiteral("Label5(%1)").arg(slot));
+        return box->isVisible() && mark->text() == QLatin1String("SELECTABLE");
     }
 
     void answerNamePrompt() {
