@@ -45,6 +45,8 @@ std::vector<Click> readLog(QFile& file) {
 }
 
 constexpr double kBurstLevel = 0.01;
+// The game pauses its stream three seconds after a sound (80 ms) ends.
+constexpr double kPausedAfterSeconds = 3.2;
 
 double ms(std::size_t samples) { return 1000.0 * static_cast<double>(samples) / kCaptureRate; }
 // Signed: a sound found before the one it is measured from gives a negative time, not a huge one.
@@ -180,15 +182,27 @@ int main(int argc, char** argv) {
     // A reference that loses more than one burst in ten no longer measures the game.
     if (unmeasured.size() * 10 > unmeasured.size() + measured.size())
         problem("reference bursts lost", -1);
-    if (!delays.empty()) {
-        std::sort(delays.begin(), delays.end());
-        const double median = delays[delays.size() / 2];
-        std::printf(
-            "delay beyond the reference over %zu plays: median %.1f ms, worst %.1f ms "
-            "(limits %.0f ms, %.0f ms)\n",
-            delays.size(), median, delays.back(), medianLimitMs, limitMs);
-        if (median > medianLimitMs) problem("card sounds late on the median", -1);
+    // The first play after a long pause, when the game has paused its stream, on its own: a
+    // stream slow to start again is late at every such play, yet too few of them to move the
+    // median of all.
+    std::vector<double> resumed;
+    for (std::size_t k = 0; k < measured.size(); ++k) {
+        const std::size_t i = measured[k];
+        if (i > 0 && clicks[i].at - clicks[i - 1].at > kPausedAfterSeconds)
+            resumed.push_back(delays[k]);
     }
+    const auto judgeMedian = [&](std::vector<double> of, const char* what) {
+        if (of.empty()) return;
+        std::sort(of.begin(), of.end());
+        const double median = of[of.size() / 2];
+        std::printf(
+            "delay beyond the reference over %zu %s: median %.1f ms, worst %.1f ms "
+            "(limits %.0f ms, %.0f ms)\n",
+            of.size(), what, median, of.back(), medianLimitMs, limitMs);
+        if (median > medianLimitMs) problem("card sounds late on the median", -1);
+    };
+    judgeMedian(delays, "plays");
+    judgeMedian(resumed, "plays after a pause that paused the stream");
     std::printf("%s\n", ok ? "all heard as expected" : "FAILED");
     return ok ? 0 : 1;
 }
