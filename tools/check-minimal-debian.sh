@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Proves the README's two commands on the barest Debian 12: builds a minbase root with debootstrap
-# (what container images start from), copies this source tree into it, and runs tools/play.sh and
-# then tools/test.sh inside it through chroot, as root, with a clean environment and no display.
+# Proves the README's commands on the barest Debian 12: builds a minbase root with debootstrap
+# (what container images start from), copies this source tree into it, and runs in it through
+# chroot, as root, with a clean environment and no display, in the order a new user would:
+# tools/play.sh, then the Install section's commands (and its Debian package), with nothing but
+# what tools/play.sh installed; then tools/test.sh, then the Performance section's commands.
 # The mirror is the one apt on this machine already uses (or $DEBIAN_MIRROR).
 # Needs root, debootstrap and a few GB of disk; takes long (the whole test suite runs inside).
 #   Usage: tools/check-minimal-debian.sh [WORK_DIR]   (default: a new folder under /var/tmp;
@@ -70,23 +72,28 @@ mount_in_root devpts devpts /dev/pts
 mount_in_root tmpfs tmpfs /dev/shm
 mount_in_root tmpfs tmpfs /tmp
 
-# Runs one README command in the root as a fresh login of root would, with its output in a log;
-# shows the end of the log when it fails.
-run_in_root() {  # command
-    local log=$work/$(basename "$1" .sh).log status=0
+# Runs README commands in the root as a fresh login of root would, stopping at the first that
+# fails, with their output in NAME.log; shows the end of the log when they fail.
+run_in_root() {  # name commands
+    local log=$work/$1.log status=0
     echo "== $1 (log: $log)"
     SECONDS=0
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        /bin/bash -c "cd /src/troven && $1" </dev/null >"$log" 2>&1 || status=$?
+        /bin/bash -ec "cd /src/troven && set -x && $2" </dev/null >"$log" 2>&1 || status=$?
     echo "$1 exited with $status after $((SECONDS / 60)) min $((SECONDS % 60)) s"
     if [ "$status" -ne 0 ]; then
         tail -40 "$log"
         exit "$status"
     fi
 }
-run_in_root tools/play.sh
+run_in_root play tools/play.sh
 tail -6 "$work/play.log"
-run_in_root tools/test.sh
+run_in_root install "$("$top/tools/readme-commands.sh" Install)
+(cd build/rel && cpack -G DEB)
+/usr/local/games/troven --version"
+run_in_root test tools/test.sh
 grep -E '% tests passed|tests failed|^== ' "$work/test.log"
-echo "both README commands passed on a minimal Debian 12"
+run_in_root performance "$("$top/tools/readme-commands.sh" Performance)"
+grep -E '^(first window|peak|click|delay|model|ranking|  )' "$work/performance.log" | head -40
+echo "the README's commands passed on a minimal Debian 12"

@@ -18,9 +18,11 @@ run_suite() {  # build dir, extra cmake options...
     ctest --test-dir "$dir" --output-on-failure -j"$jobs" ${TROVEN_CTEST_ARGS:-}
 }
 
+# Tests and benchmarks asked for: configuring fails rather than leave them out unseen.
 echo "== plain build"
-run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTROVEN_BUILD_TESTS=ON -DTROVEN_BUILD_BENCH=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
-    run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTROVEN_SANITIZE=ON -DTROVEN_BUILD_BENCH=OFF
+    run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTROVEN_SANITIZE=ON -DTROVEN_BUILD_TESTS=ON \
+    -DTROVEN_BUILD_BENCH=OFF

@@ -156,14 +156,17 @@ void PulseOutput::disconnect() {
 void PulseOutput::start() {
     written_ = 0;
     // The first write goes where the server reads now, replacing whatever is still queued; what
-    // the server cannot hold at once follows as it asks for more.
+    // the server cannot hold at once follows as it asks for more. The stream is paused while it
+    // is written: PipeWire's PulseAudio service moves a running stream's read position on a
+    // thread of its own, even through silence, and a write that met the move lost the sound's
+    // first cycle (5 ms) now and then, most often on a busy machine. A paused stream's read
+    // position stands still; the server takes the pause, the sound and the start in order.
+    if (!corked_) release(pa_stream_cork(stream_, 1, nullptr, nullptr));
     const pa_buffer_attr* buffer = pa_stream_get_buffer_attr(stream_);
     feed(buffer ? buffer->maxlength : static_cast<std::size_t>(samples_.size()),
          PA_SEEK_RELATIVE_ON_READ);
-    if (corked_) {
-        release(pa_stream_cork(stream_, 0, nullptr, nullptr));
-        corked_ = false;
-    }
+    release(pa_stream_cork(stream_, 0, nullptr, nullptr));
+    corked_ = false;
     soundingUntil_ = Clock::now() + duration_;
     playAsked_ = {};
     corkWhenIdle();

@@ -1,28 +1,41 @@
 #!/usr/bin/env bash
-# The real program played at a person's uneven pace against a real sound server: every card
-# sound heard, whole, soon after its click; wa.wav at every game end that enters the ranking.
-# A low-latency reference stream beside it gives the server's own delay. With
-# TROVEN_KEEP_CAPTURE set to a folder, the recording, the player's log and the server's log are
-# kept there.
-# usage: e2e_player_sound.sh SCRIPTED_PLAYER PLAYER_ANALYSE [PLAYS] [LIMIT_MS]
+# The real program played at a person's uneven pace against a real sound server, PulseAudio or
+# with --pipewire PipeWire's PulseAudio service: every card sound heard, whole, soon after its
+# click; wa.wav at every game end that enters the ranking. A low-latency reference stream beside
+# it gives the server's own delay: each card sound's delay beyond it must stay within WORST_MS,
+# and their median within MEDIAN_MS. With TROVEN_KEEP_CAPTURE set to a folder, the recording,
+# the player's log and the server's log are kept there.
+# usage: e2e_player_sound.sh [--pipewire] SCRIPTED_PLAYER PLAYER_ANALYSE [PLAYS] [WORST_MS] [MEDIAN_MS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-[ $# -ge 2 ] || { echo "usage: e2e_player_sound.sh SCRIPTED_PLAYER PLAYER_ANALYSE [PLAYS] [LIMIT_MS]" >&2; exit 2; }
+server=()
+if [ "${1:-}" = --pipewire ]; then
+    server=(--pipewire)
+    shift
+fi
+[ $# -ge 2 ] || {
+    echo "usage: e2e_player_sound.sh [--pipewire] SCRIPTED_PLAYER PLAYER_ANALYSE [PLAYS] [WORST_MS] [MEDIAN_MS]" >&2
+    exit 2
+}
 player=$(realpath "$1")
 analyse=$(realpath "$2")
-plays=${3:-50}
-limit_ms=${4:-15}
+plays=${3:-30}
+worst_ms=${4:-10}
+median_ms=${5:-5}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/troven-player.XXXXXX")
 clean_up() {
     if [ -n "${TROVEN_KEEP_CAPTURE:-}" ]; then
-        mkdir -p "$TROVEN_KEEP_CAPTURE" && cp "$work"/captured.raw "$work"/player.log "$work"/pulse.log "$work"/*.wav "$TROVEN_KEEP_CAPTURE"/ || true
+        mkdir -p "$TROVEN_KEEP_CAPTURE"
+        cp "$work"/captured.raw "$work"/player.log "$work"/server.log "$work"/*.wav \
+            "$TROVEN_KEEP_CAPTURE"/ || true
     fi
     rm -rf "$work"
 }
 trap clean_up EXIT
 
-"$here/with_pulse.sh" bash -c '
+# shellcheck disable=SC2016 # expanded by the inner shell
+"$here/with_pulse.sh" "${server[@]}" bash -c '
     set -euo pipefail
     work=$1
     rm -f "$work/reference.fifo"
@@ -31,12 +44,14 @@ trap clean_up EXIT
         <"$work/reference.fifo" &
     reference=$!
     cd "$work"
-    # A lock of its own: a copy of the game the user is playing would refuse it.
-    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" TROVEN_PLAYER_PLAYS=$3 \
+    # A runtime folder of its own: a copy of the game running elsewhere on the machine must
+    # not make this one refuse to start as a second instance.
+    mkdir -m 700 runtime
+    XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen TROVEN_PLAYER_PLAYS=$3 \
         TROVEN_REFERENCE_FIFO="$work/reference.fifo" "$2" >player.log
     wait "$reference"
     sleep 1  # what the server played last is still on its way through the fifo
     cp "$TROVEN_PULSE_CAPTURE" captured.raw
-    cp "$TROVEN_PULSE_DIR/pulse.log" .
+    cp "$TROVEN_PULSE_LOG" "$work/server.log"
 ' _ "$work" "$player" "$plays"
-(cd "$work" && "$analyse" captured.raw player.log "$limit_ms" card.wav wa.wav)
+(cd "$work" && "$analyse" captured.raw player.log "$worst_ms" "$median_ms" card.wav wa.wav)

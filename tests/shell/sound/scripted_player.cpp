@@ -8,9 +8,12 @@
 //   TROVEN_PLAYER_PLAYS      how many cards to play (50 when unset)
 //   TROVEN_PLAYER_PAUSES     the pauses after the plays, in seconds, comma-separated, taken in
 //                            turn (kPauses when unset)
-//   TROVEN_REFERENCE_FIFO    the fifo a low-latency player reads the bursts from
+//   TROVEN_REFERENCE_FIFO    the fifo a low-latency player reads the bursts from; no bursts
+//                            when unset
 // The working folder gets a card.wav and a wa.wav of its own (see writeSounds) and a
-// score.dat whose last two entries any game beats. One line on standard output for each play:
+// score.dat whose last two entries any game beats. On standard output, first the monotonic
+// clock's microseconds at the start, then one line for each play, just before its click:
+//   clock <microseconds>
 //   play <seconds since start> ref=<0|1> gap_us=<burst to click> ranked=<0|1>
 // Exit status: the program's own, or 3 when the script could not finish.
 #include <QAction>
@@ -20,9 +23,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "application.h"
@@ -72,15 +77,22 @@ class Player : public QObject {
         }
         if (pauses_.empty()) pauses_ = kPauses;
         reference_.setFileName(qEnvironmentVariable("TROVEN_REFERENCE_FIFO"));
-        if (!writeSounds() || !writeScores() || !reference_.open(QIODevice::WriteOnly)) {
+        if (!writeSounds() || !writeScores() ||
+            (!reference_.fileName().isEmpty() && !reference_.open(QIODevice::WriteOnly))) {
             std::fprintf(stderr, "scripted player: cannot set up its folder or its fifo\n");
             std::exit(3);
         }
-        burst_ = noiseSamples(0.003, 13);
+        // Silence after the burst: a stream that ran dry waits for this much before it plays
+        // again (PipeWire's PulseAudio service asks a 2 ms stream for about 11 ms).
+        burst_ = noiseSamples(0.003, 13) + QByteArray(2 * 882, '\0');
         // The name prompt comes up inside the play that ends a game: a timer of its own answers.
         connect(&prompt_, &QTimer::timeout, this, &Player::answerNamePrompt);
         prompt_.start(20);
         clock_.start();
+        timespec start{};
+        clock_gettime(CLOCK_MONOTONIC, &start);
+        std::printf("clock %lld\n",
+                    static_cast<long long>(start.tv_sec) * 1'000'000 + start.tv_nsec / 1000);
         QTimer::singleShot(100, this, &Player::step);
     }
 
@@ -118,16 +130,17 @@ class Player : public QObject {
         while (slot < kHandSize && !playable(form1, slot)) ++slot;
         if (slot == kHandSize) return fail("no hand slot can be played, yet the game is not over");
         // The card sound of the last play may still sound: no burst, and no delay measured.
-        const bool quick = lastPause_ < kQuick;
+        const bool burst = lastPause_ >= kQuick && reference_.isOpen();
         QElapsedTimer gap;
-        if (!quick) {
+        if (burst) {
             reference_.write(burst_);
             reference_.flush();
             gap.start();
-            while (gap.nsecsElapsed() < kBurstToClickUs * 1000) {
-            }
+            // Asleep, not spinning: on a busy machine the reference player needs a processor
+            // to pass the burst on, and a spinning player took one of two from it.
+            QThread::usleep(kBurstToClickUs);
         }
-        const qint64 gapUs = quick ? 0 : gap.nsecsElapsed() / 1000;
+        const qint64 gapUs = burst ? gap.nsecsElapsed() / 1000 : 0;
         const double at = clock_.nsecsElapsed() / 1e9;
         if (played_ % 2 == 0) {
             QTest::mouseClick(
@@ -137,7 +150,7 @@ class Player : public QObject {
             QTest::keyClick(&form1, static_cast<Qt::Key>(Qt::Key_1 + slot));
         }
         ++played_;
-        std::printf("play %.3f ref=%d gap_us=%lld ranked=%d\n", at, quick ? 0 : 1,
+        std::printf("play %.6f ref=%d gap_us=%lld ranked=%d\n", at, burst ? 1 : 0,
                     static_cast<long long>(gapUs), shownWindow<Form2>() ? 1 : 0);
         std::fflush(stdout);
     }

@@ -5,7 +5,9 @@
 #include "wave_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace troven::test {
 namespace {
@@ -58,14 +60,33 @@ QByteArray waveImage(const QByteArray& samples, const WaveFormat& format) {
 
 QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude) {
     const int count = static_cast<int>(std::lround(seconds * 44100));
+    // A windowed-sinc low-pass filter at 5 kHz: what a resampler passes unchanged, and narrow
+    // enough that a recording half a sample off still matches the sound closely.
+    constexpr int kTaps = 33;
+    constexpr double kCutoff = 5000.0 / 44100;
+    std::array<double, kTaps> taps{};
+    for (int k = 0; k < kTaps; ++k) {
+        const double x = k - (kTaps - 1) / 2.0;
+        const double sinc =
+            x == 0 ? 1 : std::sin(2 * M_PI * kCutoff * x) / (2 * M_PI * kCutoff * x);
+        const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * k / (kTaps - 1));
+        taps[static_cast<std::size_t>(k)] = 2 * kCutoff * sinc * hann;
+    }
+    std::vector<double> white(static_cast<std::size_t>(count + kTaps));
+    std::uint32_t state = seed;
+    for (double& w : white) {
+        state = state * 1664525U + 1013904223U;
+        w = static_cast<double>(state >> 8) / (1 << 24) * 2.0 - 1.0;
+    }
     const int fade = 132;  // 3 ms at each end keep the edges from clicking
     QByteArray out;
-    std::uint32_t state = seed;
     for (int i = 0; i < count; ++i) {
-        state = state * 1664525U + 1013904223U;
-        const double white = static_cast<double>(state >> 8) / (1 << 24) * 2.0 - 1.0;
+        double filtered = 0;
+        for (int k = 0; k < kTaps; ++k) {
+            filtered += taps[static_cast<std::size_t>(k)] * white[static_cast<std::size_t>(i + k)];
+        }
         const double edge = std::min({1.0, (i + 1.0) / fade, (count - i) / double(fade)});
-        append16(out, static_cast<int>(std::lround(white * amplitude * edge * 32767)));
+        append16(out, static_cast<int>(std::lround(filtered * amplitude * edge * 32767)));
     }
     return out;
 }

@@ -32,8 +32,10 @@ inline constexpr WaveFormat kNoiseFormat{WaveFormat::Int16, 1, 44100};
 // A wave file image of samples in format, as the program writes one.
 QByteArray waveImage(const QByteArray& samples, const WaveFormat& format = kNoiseFormat);
 
-// Mono 16-bit white noise at 44100 Hz, the same for the same seed. Noise correlates with itself
-// only at zero lag, so each play can be found in a recording to the sample.
+// Mono 16-bit noise at 44100 Hz with little above 5 kHz, the same for the same seed. Noise
+// correlates with itself only at zero lag, so each play can be found in a recording to the
+// sample; kept low, it comes back unchanged from a server that resamples it to its own
+// rate (48000 Hz, as PipeWire runs) and the recording back to 44100 Hz.
 QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude = 0.4);
 
 // Sounds are written with the tests' one file writer.
