@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "fonts.h"
-#include "main_window.h"
+#include "form1_main_window.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "module1.h"
+#include "module1_new_score.h"
 #include "ranking_table.h"
 #include "score_file.h"
 

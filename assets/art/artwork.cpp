@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "pictures.h"
+#include "painters.h"
 #include "rank_text.h"
 
 namespace troven::art {

@@ -6,7 +6,7 @@
 
 #include "fonts.h"
 #include "picture_box_widget.h"
-#include "splash_window.h"
+#include "form3_splash_window.h"
 
 using troven::Form3;
 

@@ -1,5 +1,5 @@
 #include "mm_control.h"
-#include "test_waves.h"
+#include "synthesised_waves.h"
 
 #include <QDir>
 #include <QElapsedTimer>

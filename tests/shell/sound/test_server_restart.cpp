@@ -1,7 +1,7 @@
 // A sound server that goes away while the game runs and comes back: the device is silent in
 // between, says nothing, and is heard again from the next plays on.
 #include "mm_control.h"
-#include "test_waves.h"
+#include "synthesised_waves.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // The analysis that judges the end-to-end runs must itself tell a good recording from a bad one.
 #include "sound_analysis.h"
-#include "test_waves.h"
+#include "synthesised_waves.h"
 
 #include <QTest>
 #include <QtEndian>

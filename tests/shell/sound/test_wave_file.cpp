@@ -1,4 +1,4 @@
-#include "test_waves.h"
+#include "synthesised_waves.h"
 #include "wave_file.h"
 #include "wave_writer.h"
 

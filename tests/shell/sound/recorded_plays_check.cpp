@@ -1,7 +1,7 @@
 // Finds every play of the given sounds in a recording of what the sound server played and checks
 // the plays against those expected.
 //
-// usage: sound_analyse CAPTURE EXPECTED SOUND.wav...
+// usage: recorded_plays_check CAPTURE EXPECTED SOUND.wav...
 //   CAPTURE   signed 16-bit little-endian mono samples at 44100 Hz, as the pipe sink writes them
 //   EXPECTED  the plays in the order heard, e.g. "card.wav:whole card.wav:cut card.wav:whole":
 //             whole = heard from its beginning to its end; cut = heard from its beginning until a
@@ -19,12 +19,12 @@ using namespace troven::test;
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: sound_analyse CAPTURE EXPECTED SOUND.wav...\n");
+        std::fprintf(stderr, "usage: recorded_plays_check CAPTURE EXPECTED SOUND.wav...\n");
         return 2;
     }
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "sound_analyse: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "recorded_plays_check: cannot read %s\n", argv[1]);
         return 2;
     }
     const Signal capture = signalFromS16(file.readAll());
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     for (int i = 3; i < argc; ++i) {
         auto sound = readKnownSound(QString::fromLocal8Bit(argv[i]));
         if (!sound) {
-            std::fprintf(stderr, "sound_analyse: %s is not a wave file with sound in it\n",
+            std::fprintf(stderr, "recorded_plays_check: %s is not a wave file with sound in it\n",
                          argv[i]);
             return 2;
         }

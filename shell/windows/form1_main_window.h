@@ -6,7 +6,7 @@
 
 #include "game.h"
 #include "mm_control.h"
-#include "module1.h"
+#include "module1_new_score.h"
 #include "ranking_window_model.h"
 
 class QAction;

@@ -1,4 +1,4 @@
-#include "splash_window.h"
+#include "form3_splash_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "centring.h"
-#include "control_label.h"
+#include "label_layout.h"
 #include "fonts.h"
 #include "picture_box_widget.h"
 #include "pixel_ring.h"

@@ -1,4 +1,4 @@
-#include "control_label.h"
+#include "label_layout.h"
 
 namespace troven {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "caption_fit.h"
-#include "control_label.h"
+#include "label_layout.h"
 #include "fonts.h"
 #include "qt_colours.h"
 #include "tracker_label.h"

@@ -4,7 +4,7 @@
 
 #include "card.h"
 #include "game.h"
-#include "table.h"
+#include "table_contents.h"
 #include "tracker.h"
 
 // What a screen reader says of the table, in Japanese.

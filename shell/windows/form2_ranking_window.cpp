@@ -1,4 +1,4 @@
-#include "ranking_window.h"
+#include "form2_ranking_window.h"
 
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -10,7 +10,7 @@
 #include "announcer.h"
 #include "caption_fit.h"
 #include "centring.h"
-#include "control_label.h"
+#include "label_layout.h"
 #include "cp932.h"
 #include "fonts.h"
 #include "program_ending.h"

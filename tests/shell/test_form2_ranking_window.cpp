@@ -13,7 +13,7 @@
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "qt_translations.h"
-#include "ranking_window.h"
+#include "form2_ranking_window.h"
 #include "score_files.h"
 #include "shown_window.h"
 
@@ -260,4 +260,4 @@ class TestRankingWindow : public QObject {
 };
 
 QTEST_MAIN(TestRankingWindow)
-#include "test_ranking_window.moc"
+#include "test_form2_ranking_window.moc"

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "form1_main_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,14 +12,14 @@
 #include "announcer.h"
 #include "card_pictures.h"
 #include "centring.h"
-#include "control_label.h"
+#include "label_layout.h"
 #include "fonts.h"
 #include "hand_slot_box.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "program_identity.h"
 #include "qt_colours.h"
-#include "ranking_window.h"
+#include "form2_ranking_window.h"
 #include "score_file.h"
 #include "texts.h"
 #include "tracker_label.h"

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "artwork.h"
-#include "table.h"
+#include "table_contents.h"
 
 namespace troven {
 

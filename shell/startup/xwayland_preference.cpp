@@ -1,4 +1,4 @@
-#include "display_platform.h"
+#include "xwayland_preference.h"
 
 #include <QtGlobal>
 

@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "command_line.h"
-#include "display_platform.h"
+#include "xwayland_preference.h"
 #include "fonts.h"
-#include "main_window.h"
+#include "form1_main_window.h"
 #include "previous_instance.h"
 #include "program_ending.h"
 #include "qt_translations.h"
 #include "random_source.h"
-#include "splash_window.h"
+#include "form3_splash_window.h"
 
 namespace troven {
 
