@@ -9,7 +9,6 @@
 
 #include <string_view>
 
-class QLabel;
 
 namespace troven {
 
@@ -39,7 +38,6 @@ class TrackerPanel : public PictureBoxWidget {
         friend bool operator==(const Look&, const Look&) = default;
     };
     static Look lookOf(Card card, const TrackerCell& cell, bool asCreated);
-    QLabel* label(int suit, int rank) const;
     // The label that takes the focus when the keyboard reaches the tracker.
     TrackerLabel* focusStop() const { return focusStop_; }
 
