@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <bit>
 #include <cstdint>
@@ -13,9 +14,6 @@ static_assert(std::endian::native == std::endian::little,
 namespace troven {
 namespace {
 
-constexpr std::uint16_t kFormatPcm = 1;
-constexpr std::uint16_t kFormatFloat = 3;
-constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 // A sound effect; anything larger is not one and is not read into memory.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
 
@@ -27,25 +25,27 @@ class RiffReader {
     bool has(qint64 offset, qint64 length) const {
         return offset >= 0 && length >= 0 && offset + length <= image_.size();
     }
-    std::uint32_t u32(qint64 offset) const { return u16(offset) | (u16(offset + 2) << 16); }
-    std::uint32_t u16(qint64 offset) const { return byte(offset) | (byte(offset + 1) << 8); }
+    std::uint32_t u32(qint64 offset) const { return field<std::uint32_t>(offset); }
+    std::uint32_t u16(qint64 offset) const { return field<std::uint16_t>(offset); }
     bool tagAt(qint64 offset, const char (&tag)[5]) const {
         return has(offset, 4) && image_.mid(offset, 4) == QByteArray(tag, 4);
     }
     QByteArray bytes(qint64 offset, qint64 length) const { return image_.mid(offset, length); }
 
   private:
-    std::uint32_t byte(qint64 offset) const {
-        return static_cast<std::uint8_t>(image_[static_cast<qsizetype>(offset)]);
+    // The caller has checked that the field lies inside the image.
+    template <typename Field>
+    Field field(qint64 offset) const {
+        return qFromLittleEndian<Field>(image_.constData() + offset);
     }
     const QByteArray& image_;
 };
 
 std::optional<WaveFormat::SampleFormat> sampleFormatOf(std::uint16_t tag, std::uint32_t bits) {
-    if (tag == kFormatPcm && bits == 8) return WaveFormat::UInt8;
-    if (tag == kFormatPcm && bits == 16) return WaveFormat::Int16;
-    if (tag == kFormatPcm && bits == 32) return WaveFormat::Int32;
-    if (tag == kFormatFloat && bits == 32) return WaveFormat::Float;
+    if (tag == wave_tag::kPcm && bits == 8) return WaveFormat::UInt8;
+    if (tag == wave_tag::kPcm && bits == 16) return WaveFormat::Int16;
+    if (tag == wave_tag::kPcm && bits == 32) return WaveFormat::Int32;
+    if (tag == wave_tag::kFloat && bits == 32) return WaveFormat::Float;
     return std::nullopt;
 }
 
@@ -57,7 +57,7 @@ std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::
     const std::uint32_t rate = riff.u32(body + 4);
     const std::uint32_t blockAlign = riff.u16(body + 12);
     const std::uint32_t bits = riff.u16(body + 14);
-    if (tag == kFormatExtensible) {
+    if (tag == wave_tag::kExtensible) {
         // The real encoding is the first two bytes of the sub-format GUID.
         if (size < 40 || !riff.has(body, 40)) return std::nullopt;
         tag = static_cast<std::uint16_t>(riff.u16(body + 24));

@@ -36,6 +36,14 @@ class WaveFormat {
     int sampleRate_;
 };
 
+// The encodings a "fmt " chunk names, as read and written here.
+namespace wave_tag {
+inline constexpr std::uint16_t kPcm = 1;
+inline constexpr std::uint16_t kFloat = 3;
+// The encoding is then named by the first two bytes of the sub-format GUID.
+inline constexpr std::uint16_t kExtensible = 0xFFFE;
+}  // namespace wave_tag
+
 // The samples of a wave file, in the form an audio output takes them.
 struct WaveSound {
     WaveFormat format;

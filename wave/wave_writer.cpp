@@ -8,9 +8,6 @@
 namespace troven {
 namespace {
 
-constexpr std::uint16_t kFormatPcm = 1;
-constexpr std::uint16_t kFormatFloat = 3;
-
 // RIFF fields are little-endian whatever the machine.
 template <typename Field>
 void append(QByteArray& out, Field value) {
@@ -20,8 +17,8 @@ void append(QByteArray& out, Field value) {
 
 QByteArray formatBody(const WaveFormat& format) {
     QByteArray body;
-    append<std::uint16_t>(body,
-                          format.sampleFormat() == WaveFormat::Float ? kFormatFloat : kFormatPcm);
+    append<std::uint16_t>(
+        body, format.sampleFormat() == WaveFormat::Float ? wave_tag::kFloat : wave_tag::kPcm);
     append<std::uint16_t>(body, static_cast<std::uint16_t>(format.channelCount()));
     append<std::uint32_t>(body, static_cast<std::uint32_t>(format.sampleRate()));
     append<std::uint32_t>(body,

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "artwork.h"
 #include "painters.h"
 
 namespace troven::art {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QSize>
 
 #include "suit_pip.h"
@@ -13,9 +12,6 @@ namespace troven::art {
 inline constexpr QSize kCardSize(48, 68);
 inline constexpr QSize kSuitSymbolSize(24, 24);
 inline constexpr QSize kEmblemSize(25, 25);
-
-// The green of the card table, shown outside the rounded corners of a card.
-inline const QColor kTableGreen(0, 128, 0);
 
 // Each painter draws in logical pixels of its picture; artwork.h draws them at any scale.
 void paintCardFace(QPainter& painter, int cardNumber);

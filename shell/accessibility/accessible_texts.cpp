@@ -20,7 +20,7 @@ QString cardName(Card card) {
     static const std::array<QString, kSuits> suits = {
         QStringLiteral("スペード"), QStringLiteral("ハート"), QStringLiteral("クラブ"),
         QStringLiteral("ダイヤ")};
-    const std::string_view rank = kRankCaptions[static_cast<std::size_t>(rankOf(card))];
+    const std::string_view rank = rankCaptionOf(card);
     return suits[static_cast<std::size_t>(suitOf(card))] + QStringLiteral("の") +
            QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size()));
 }

@@ -4,14 +4,15 @@
 #include <memory>
 
 #include "command_line.h"
-#include "xwayland_preference.h"
 #include "fonts.h"
 #include "form1_main_window.h"
+#include "form3_splash_window.h"
 #include "previous_instance.h"
 #include "program_ending.h"
+#include "program_facts.h"
 #include "qt_translations.h"
 #include "random_source.h"
-#include "form3_splash_window.h"
+#include "xwayland_preference.h"
 
 namespace troven {
 
@@ -24,9 +25,9 @@ int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     if (const auto refused = refuseUnknownArguments(QCoreApplication::arguments())) return *refused;
     QApplication::setApplicationName(QStringLiteral("troven"));
-    // The installed desktop entry and icon carry this name (data/CMakeLists.txt); a Wayland
-    // desktop matches the window to them by it.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.troven.Troven"));
+    // The installed desktop entry and icon carry this name; a Wayland desktop matches the window
+    // to them by it.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(facts::kAppId));
     // The program ends when the main window closes or through the menu, never because the splash
     // went before the main window came.
     QApplication::setQuitOnLastWindowClosed(false);

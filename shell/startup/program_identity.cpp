@@ -2,15 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
+#include <span>
 
 #include "artwork.h"
 #include "picture_loader.h"
+#include "program_facts.h"
 
 namespace troven {
 namespace {
 
-QIcon iconOfSizes(std::initializer_list<int> sizes, qreal devicePixelRatio) {
+QIcon iconOfSizes(std::span<const int> sizes, qreal devicePixelRatio) {
     QIcon icon;
     for (int size : sizes) {
         icon.addPixmap(assets::loadPicture(QStringLiteral(":/icon/troven-%1.png").arg(size), 1.0));
@@ -25,9 +26,12 @@ QIcon iconOfSizes(std::initializer_list<int> sizes, qreal devicePixelRatio) {
 }  // namespace
 
 QIcon programIcon(qreal devicePixelRatio) {
-    return iconOfSizes({32, 48, 64, 128, 256}, devicePixelRatio);
+    return iconOfSizes(facts::kIconSizes, devicePixelRatio);
 }
 
-QIcon smallProgramIcon(qreal devicePixelRatio) { return iconOfSizes({32}, devicePixelRatio); }
+QIcon smallProgramIcon(qreal devicePixelRatio) {
+    const int designSize = art::kIconDesignSize;
+    return iconOfSizes({&designSize, 1}, devicePixelRatio);
+}
 
 }  // namespace troven

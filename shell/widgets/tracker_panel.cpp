@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "caption_fit.h"
-#include "label_layout.h"
 #include "fonts.h"
+#include "label_layout.h"
 #include "qt_colours.h"
 #include "tracker_label.h"
 
@@ -48,10 +48,6 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
     mirror(Tracker());  // the labels as the window creates them, before any game
 }
 
-QLabel* TrackerPanel::label(int suit, int rank) const {
-    return labels_[static_cast<std::size_t>(cardOf(suit, rank))];
-}
-
 void TrackerPanel::keyPressEvent(QKeyEvent* event) {
     const auto* focused = qobject_cast<const TrackerLabel*>(focusWidget());
     if (!focused || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
@@ -82,7 +78,7 @@ void TrackerPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 TrackerPanel::Look TrackerPanel::lookOf(Card card, const TrackerCell& cell, bool asCreated) {
-    const std::string_view rank = kRankCaptions[static_cast<std::size_t>(rankOf(card))];
+    const std::string_view rank = rankCaptionOf(card);
     return {cell.state == CardState::Played ? std::string_view{} : rank,
             cell.state == CardState::ToCome ? suitColour(suitOf(card)) : colour::kBlue,
             cell.matchesLastPlay ? colour::kPink

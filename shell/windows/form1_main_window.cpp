@@ -10,16 +10,17 @@
 
 #include "accessible_texts.h"
 #include "announcer.h"
+#include "artwork.h"
 #include "card_pictures.h"
 #include "centring.h"
-#include "label_layout.h"
 #include "fonts.h"
+#include "form2_ranking_window.h"
 #include "hand_slot_box.h"
+#include "label_layout.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "program_identity.h"
 #include "qt_colours.h"
-#include "form2_ranking_window.h"
 #include "score_file.h"
 #include "texts.h"
 #include "tracker_label.h"
@@ -28,8 +29,6 @@
 namespace troven {
 
 namespace {
-
-const QColor kTableGreen(0, 128, 0);
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,7 +51,7 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
     table->setFixedSize(kClientSize);
     table->setAutoFillBackground(true);
     QPalette green = table->palette();
-    green.setColor(QPalette::Window, kTableGreen);
+    green.setColor(QPalette::Window, art::kTableGreen);
     table->setPalette(green);
     setCentralWidget(table);
     buildTable(table);
@@ -94,7 +93,7 @@ void Form1::buildTable(QWidget* table) {
     Label6->setObjectName(QStringLiteral("Label6"));
     setLabelColours(Label6, Qt::white, Qt::black);
 
-    Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, kTableGreen, table);
+    Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, art::kTableGreen, table);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setGeometry(QRect(QPoint(176, 136), kCreatedBoxSize));
 
@@ -108,7 +107,7 @@ void Form1::buildTable(QWidget* table) {
 
         Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
         Label5[i]->setObjectName(QStringLiteral("Label5(%1)").arg(k));
-        setLabelColours(Label5[i], QColor(255, 255, 0), kTableGreen);
+        setLabelColours(Label5[i], QColor(255, 255, 0), art::kTableGreen);
     }
 
     Label7 = makeLabel(table, QRect(56, 336, 297, 33),
@@ -118,7 +117,7 @@ void Form1::buildTable(QWidget* table) {
     Label6->setAccessibleDescription(
         QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
     Picture3->setAccessibleDescription(QStringLiteral("最後に出したカード"));
-    setLabelColours(Label7, QColor(255, 128, 0), kTableGreen);
+    setLabelColours(Label7, QColor(255, 128, 0), art::kTableGreen);
     announcer_ = new Announcer(table);
 }
 

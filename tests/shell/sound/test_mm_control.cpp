@@ -1,4 +1,5 @@
 #include "mm_control.h"
+#include "sound_server.h"
 #include "synthesised_waves.h"
 
 #include <QDir>
@@ -19,9 +20,6 @@ namespace {
 
 const QString kBuiltIn = QStringLiteral(":/test/data/tiny.wav");
 
-// Under with_pulse.sh the sounds must really go to the server.
-bool withServer() { return qEnvironmentVariableIsSet("TROVEN_PULSE_CAPTURE"); }
-
 using Command = MMControl::Command;
 
 void openDevice(MMControl& device, const QString& fileName) {
@@ -32,7 +30,7 @@ void openDevice(MMControl& device, const QString& fileName) {
 
 // With a server the sound reaches it soon after Open; without one it never does.
 void verifyAudibleExactlyWithServer(const MMControl& device) {
-    if (withServer()) {
+    if (troven::testing::underSoundServer()) {
         QTRY_VERIFY_WITH_TIMEOUT(device.isAudible(), 5000);
     } else {
         QTest::qWait(50);
@@ -227,7 +225,7 @@ void TestMMControl::playReturnsAtOnce() {
     const qint64 openNs = clock.nsecsElapsed();
     QCOMPARE(device.source(), QString("card.wav"));
     verifyAudibleExactlyWithServer(device);
-    const bool server = withServer();
+    const bool server = troven::testing::underSoundServer();
 
     std::vector<qint64> plays;
     for (int i = 0; i < 200; ++i) {
