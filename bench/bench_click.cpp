@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>

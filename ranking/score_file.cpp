@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+
 #include <algorithm>
 #include <charconv>
 #include <system_error>

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
 #include <array>
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,7 @@
 #include "artwork.h"
 
 #include <QPainter>
+
 #include <cmath>
 
 #include "painters.h"

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+
 #include <cstdint>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <QPainterPath>
+
 #include <cmath>
 #include <numbers>
 

@@ -1,6 +1,7 @@
 #include "accessible_texts.h"
 
 #include <QStringList>
+
 #include <array>
 
 #include "texts.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+
 #include <array>
 
 #include "spoken_widget.h"

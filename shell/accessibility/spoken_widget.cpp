@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QWidget>
+
 #include <utility>
 
 namespace troven {

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QString>
+
 #include <memory>
 
 namespace troven {

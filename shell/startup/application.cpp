@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+
 #include <memory>
 
 #include "command_line.h"

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+
 #include <cstdio>
 
 #include "command_line_texts.h"

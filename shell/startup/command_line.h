@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+
 #include <optional>
 
 namespace troven {

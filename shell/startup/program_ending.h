@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+
 #include <functional>
 
 #include "termination_signals.h"

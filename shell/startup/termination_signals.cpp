@@ -1,11 +1,11 @@
 #include "termination_signals.h"
 
 #include <QSocketNotifier>
+
 #include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-
 #include <fcntl.h>
 #include <unistd.h>
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <utility>

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+
 #include <optional>
 
 #include "artwork.h"

@@ -1,6 +1,7 @@
 #include "tracker_panel.h"
 
 #include <QKeyEvent>
+
 #include <algorithm>
 
 #include "caption_fit.h"

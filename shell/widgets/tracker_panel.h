@@ -1,14 +1,12 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "card.h"
 #include "picture_box_widget.h"
 #include "table_colours.h"
 #include "tracker.h"
-
-#include <string_view>
-
 
 namespace troven {
 

@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+
 #include <algorithm>
 
 #include "accessible_texts.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+
 #include <array>
 #include <optional>
 

@@ -4,11 +4,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+
 #include <utility>
 
 #include "centring.h"
-#include "label_layout.h"
 #include "fonts.h"
+#include "label_layout.h"
 #include "picture_box_widget.h"
 #include "pixel_ring.h"
 #include "program_identity.h"

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QSet>
 #include <QString>
+
 #include <algorithm>
 #include <cstdlib>
 #include <vector>

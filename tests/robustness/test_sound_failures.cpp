@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <algorithm>
 #include <random>
 

@@ -9,11 +9,11 @@
 
 #include "decks.h"
 #include "fonts.h"
+#include "form2_ranking_window.h"
 #include "main_window_table.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "qt_translations.h"
-#include "form2_ranking_window.h"
 #include "score_files.h"
 #include "shown_window.h"
 

@@ -2,10 +2,10 @@
 
 #include <QtEndian>
 
-#include "wave_writer.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "wave_writer.h"
 
 namespace troven::test {
 namespace {

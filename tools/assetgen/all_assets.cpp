@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QtEndian>
+
 #include <stdexcept>
 
 #include "artwork.h"

@@ -1,11 +1,10 @@
 #include "pulse_output.h"
 
+#include <algorithm>
 #include <pulse/error.h>
 #include <pulse/operation.h>
 #include <pulse/proplist.h>
 #include <pulse/timeval.h>
-
-#include <algorithm>
 
 #include "program_facts.h"
 

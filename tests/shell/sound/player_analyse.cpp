@@ -8,8 +8,6 @@
 //   LOG       the player's standard output
 //   LIMIT_MS  the longest delay allowed beyond the reference's
 // Exit status 0 when all holds, 1 when not, 2 on bad arguments.
-#include "sound_analysis.h"
-
 #include <QFile>
 #include <QRegularExpression>
 
@@ -17,6 +15,8 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+
+#include "sound_analysis.h"
 
 using namespace troven::test;
 

@@ -9,11 +9,11 @@
 //   SOUND     the wave files played; a play is named by its file's name
 // Exit status 0 when the recording holds exactly the expected plays and no other sound, 1 when
 // not, 2 on bad arguments. Two different sounds heard at the same time are not told apart.
-#include "sound_analysis.h"
-
 #include <QFile>
 
 #include <cstdio>
+
+#include "sound_analysis.h"
 
 using namespace troven::test;
 

@@ -27,8 +27,8 @@
 
 #include "application.h"
 #include "form1_main_window.h"
-#include "picture_box_widget.h"
 #include "form2_ranking_window.h"
+#include "picture_box_widget.h"
 #include "shown_window.h"
 #include "synthesised_waves.h"
 

@@ -1,7 +1,3 @@
-#include "mm_control.h"
-#include "sound_server.h"
-#include "synthesised_waves.h"
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -11,6 +7,10 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include "mm_control.h"
+#include "sound_server.h"
+#include "synthesised_waves.h"
 
 using troven::MMControl;
 using troven::SoundFallbacks;
