@@ -25,7 +25,9 @@ cmake --build "$build" -j2 --target troven empty_window map_watch bench_click be
 work=$(mktemp -d)
 trap 'kill ${xvfb:-} ${bus:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 chmod 700 "$work"
+# shellcheck source=tests/lib/xvfb.sh
 . "$(cd "$(dirname "$0")/../tests/lib" && pwd)/xvfb.sh"
+# shellcheck source=tests/lib/pulse.sh
 . "$(cd "$(dirname "$0")/../tests/lib" && pwd)/pulse.sh"
 start_xvfb "$work"
 xvfb=$xvfb_pid
@@ -98,6 +100,7 @@ row "first window mapped, ms" empty splash "$splash" 1 1.15
 row "processor time, ms" cpu-ms splash cpu-ms 1
 row "peak resident memory, MB" peak-rss-kb splash peak-rss-kb 1024 1.15
 row "  game through its main window, MB" peak-rss-kb whole peak-rss-kb 1024 1.15
+# shellcheck disable=SC2046,SC2183 # stats prints the three figures, split into arguments
 printf '%-34s %20s %6.1f  (%.1f-%.1f)\n' "main window mapped, ms" "" \
     $(field "$work/whole" "$main" | stats)
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg); runs started on a busy machine:" \

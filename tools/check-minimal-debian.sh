@@ -73,7 +73,8 @@ mount_in_root tmpfs tmpfs /tmp
 # Runs one README command in the root as a fresh login of root would, with its output in a log;
 # shows the end of the log when it fails.
 run_in_root() {  # command
-    local log=$work/$(basename "$1" .sh).log status=0
+    local log status=0
+    log=$work/$(basename "$1" .sh).log
     echo "== $1 (log: $log)"
     SECONDS=0
     chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \

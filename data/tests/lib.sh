@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the install tests, sourced by them.
 
 # Where the game is installed under the prefix: Debian keeps games in games/ (CMAKE_INSTALL_BINDIR).

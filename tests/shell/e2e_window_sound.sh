@@ -9,6 +9,7 @@ analyse=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# shellcheck disable=SC2016 # expanded by the inner shell
 "$sound/with_pulse.sh" bash -c '
     set -euo pipefail
     QT_QPA_PLATFORM=offscreen "$1" "$2"

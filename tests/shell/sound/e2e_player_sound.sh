@@ -16,12 +16,14 @@ limit_ms=${4:-15}
 work=$(mktemp -d "${TMPDIR:-/tmp}/troven-player.XXXXXX")
 clean_up() {
     if [ -n "${TROVEN_KEEP_CAPTURE:-}" ]; then
-        mkdir -p "$TROVEN_KEEP_CAPTURE" && cp "$work"/captured.raw "$work"/player.log "$work"/pulse.log "$work"/*.wav "$TROVEN_KEEP_CAPTURE"/ || true
+        mkdir -p "$TROVEN_KEEP_CAPTURE" || true
+        cp "$work"/captured.raw "$work"/player.log "$work"/pulse.log "$work"/*.wav "$TROVEN_KEEP_CAPTURE"/ || true
     fi
     rm -rf "$work"
 }
 trap clean_up EXIT
 
+# shellcheck disable=SC2016 # expanded by the inner shell
 "$here/with_pulse.sh" bash -c '
     set -euo pipefail
     work=$1

@@ -34,6 +34,8 @@ trap stop_all EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
+# shellcheck source=tests/lib/pulse.sh
+
 . "$(cd "$(dirname "$0")/../../lib" && pwd)/pulse.sh"
 start_pulse "$dir" "module-pipe-sink sink_name=test_pipe file=$dir/pa.fifo format=s16le rate=44100 channels=1 use_system_clock_for_timing=yes"
 for _ in $(seq 50); do [ -p "$dir/pa.fifo" ] && break; sleep 0.1; done
