@@ -41,8 +41,7 @@ void paintCardFace(QPainter& painter, int cardNumber) {
                             4.0, 4.0);
 
     const std::string_view rank = rankCaptionOf(static_cast<Card>(cardNumber));
-    drawRank(painter, QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size())),
-             suitColor(suit));
+    drawRank(painter, QString::fromLatin1(rank), suitColor(suit));
     fillSuitPip(painter, suit, QRectF(kIndexCentreX - 5.5, 18.5, 11.0, 11.0));
     fillSuitPip(painter, suit, QRectF(20.0, 36.0, 24.0, 28.0));
 }

@@ -10,10 +10,7 @@ namespace troven::accessible {
 
 namespace {
 
-QString messageText(Message message) {
-    const std::string_view text = text::of(message);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString messageText(Message message) { return QString::fromUtf8(text::of(message)); }
 
 }  // namespace
 
@@ -23,7 +20,7 @@ QString cardName(Card card) {
         QStringLiteral("ダイヤ")};
     const std::string_view rank = rankCaptionOf(card);
     return suits[static_cast<std::size_t>(suitOf(card))] + QStringLiteral("の") +
-           QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size()));
+           QString::fromLatin1(rank);
 }
 
 QString pictureName(const Picture& picture) {

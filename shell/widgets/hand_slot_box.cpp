@@ -1,7 +1,5 @@
 #include "hand_slot_box.h"
 
-#include <QPainter>
-
 #include "keyboard_focus_mark.h"
 #include "qt_colours.h"
 #include "table_colours.h"
@@ -17,10 +15,7 @@ HandSlotBox::HandSlotBox(int index, QWidget* parent)
 
 void HandSlotBox::paintEvent(QPaintEvent* event) {
     PictureBoxWidget::paintEvent(event);
-    if (keyboard_focus_mark::isShownOn(this)) {
-        QPainter p(this);
-        keyboard_focus_mark::paint(p, this);
-    }
+    keyboard_focus_mark::paintIfShown(this);
 }
 
 }  // namespace troven

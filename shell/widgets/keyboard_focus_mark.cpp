@@ -42,9 +42,9 @@ const LastInput& lastInput() {
 
 }  // namespace
 
-bool isShownOn(const QWidget* widget) { return lastInput().wasKey() && widget->hasFocus(); }
-
-void paint(QPainter& p, const QWidget* widget) {
+void paintIfShown(QWidget* widget) {
+    if (!lastInput().wasKey() || !widget->hasFocus()) return;
+    QPainter p(widget);
     const QColor orange(255, 128, 0);
     fillPixelRing(p, widget->rect(), orange, orange);
     fillPixelRing(p, widget->rect().adjusted(1, 1, -1, -1), orange, orange);

@@ -1,7 +1,5 @@
 #include "tracker_label.h"
 
-#include <QPainter>
-
 #include "accessible_texts.h"
 #include "keyboard_focus_mark.h"
 
@@ -22,10 +20,7 @@ void TrackerLabel::describe(const TrackerCell& cell) {
 
 void TrackerLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (keyboard_focus_mark::isShownOn(this)) {
-        QPainter p(this);
-        keyboard_focus_mark::paint(p, this);
-    }
+    keyboard_focus_mark::paintIfShown(this);
 }
 
 }  // namespace troven

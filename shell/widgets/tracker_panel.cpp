@@ -40,8 +40,7 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
             labels_[static_cast<std::size_t>(card)] = l;
             const std::string_view caption = kRankCaptions[static_cast<std::size_t>(rank)];
             if (caption.size() > 1) {
-                fitCaption(
-                    l, QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+                fitCaption(l, QString::fromLatin1(caption));
             }
         }
     }
@@ -100,8 +99,7 @@ void TrackerPanel::mirror(const Tracker& tracker) {
 
 void TrackerPanel::showLabel(Card card, const Look& look, const TrackerCell& cell) {
     const auto i = static_cast<std::size_t>(card);
-    labels_[i]->setText(
-        QString::fromUtf8(look.caption.data(), static_cast<qsizetype>(look.caption.size())));
+    labels_[i]->setText(QString::fromUtf8(look.caption));
     setLabelColours(labels_[i], toQColor(look.foreColour), toQColor(look.backColour));
     labels_[i]->describe(cell);
     shown_[i] = look;

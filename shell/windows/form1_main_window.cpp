@@ -29,14 +29,6 @@
 
 namespace troven {
 
-namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
     : previousInstance_(previousInstance),
       game_(random, *this),
@@ -144,7 +136,7 @@ void Form1::mnuGameNew_Click() {
     game_.newGame();
     mirror();
     Picture2.front()->setFocus(Qt::OtherFocusReason);
-    announcer_->announce(toQString(text::of(game_.message())));
+    announcer_->announce(QString::fromUtf8(text::of(game_.message())));
 }
 
 void Form1::mnuGameRanking_Click() {
@@ -225,11 +217,11 @@ void Form1::mirror() {
     for (std::size_t k = 0; k < kHandSize; ++k) {
         const HandSlot& slot = game_.hand()[k];
         showPicture(Picture2[k], slot.picture, slot.visible);
-        Label5[k]->setText(slot.playable ? toQString(text::kSelectable) : QString());
+        Label5[k]->setText(slot.playable ? QString::fromUtf8(text::kSelectable) : QString());
     }
     showPicture(Picture3, game_.pile().picture, game_.pile().visible);
     Label6->setText(game_.isDealt() ? QString::number(game_.count()) : QString());
-    Label7->setText(toQString(text::of(game_.message())));
+    Label7->setText(QString::fromUtf8(text::of(game_.message())));
     Picture5->mirror(game_.tracker());
     describe();
 }
