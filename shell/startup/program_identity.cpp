@@ -1,6 +1,7 @@
 #include "program_identity.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <span>
 
@@ -30,8 +31,8 @@ QIcon programIcon(qreal devicePixelRatio) {
 }
 
 QIcon smallProgramIcon(qreal devicePixelRatio) {
-    const int designSize = art::kIconDesignSize;
-    return iconOfSizes({&designSize, 1}, devicePixelRatio);
+    static constexpr std::array kDesignSizeOnly{art::kIconDesignSize};
+    return iconOfSizes(kDesignSizeOnly, devicePixelRatio);
 }
 
 }  // namespace troven
