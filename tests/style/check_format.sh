@@ -12,12 +12,10 @@ command -v clang-format >/dev/null || { echo "clang-format is not installed: ski
 cd "$1"
 mapfile -t files < <(source_files '*.cpp' '*.h')
 [ ${#files[@]} -gt 0 ] || { echo "no C++ files found under $1" >&2; exit 1; }
-bad=()
-for f in "${files[@]}"; do
-    clang-format --dry-run -Werror "$f" 2>/dev/null || bad+=("$f")
-done
-if [ ${#bad[@]} -gt 0 ]; then
-    printf 'not formatted (run clang-format -i on it): %s\n' "${bad[@]}" >&2
+# One run over every file: it names each file it would change in its findings.
+if ! findings=$(clang-format --dry-run -Werror "${files[@]}" 2>&1); then
+    echo "not formatted (run clang-format -i on them):" >&2
+    grep -oE '^[^:]+\.(cpp|h):' <<<"$findings" | sort -u | tr -d : >&2
     exit 1
 fi
 echo "${#files[@]} C++ files formatted"
