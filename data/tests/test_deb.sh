@@ -67,7 +67,10 @@ echo "every library the package's programs link comes from a package it depends 
 check_installed_tree "$root" /usr "$id"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree rejects the package"
 [ -x "$root/usr/games/troven" ] || fail "the game is not in /usr/games"
-strings -e l "$root/usr/games/troven" | grep -qFx "$id" ||
+# The id as the program holds it: 8-bit, or UTF-16 for a QStringLiteral. Read whole first, so that
+# grep -q stopping at the first match cannot fail the pipeline.
+texts=$(strings "$root/usr/games/troven" && strings -e l "$root/usr/games/troven")
+grep -qFx "$id" <<<"$texts" ||
     fail "the game does not call itself $id (QGuiApplication::setDesktopFileName)"
 [ -f "$root/usr/share/doc/troven/copyright" ] || fail "no copyright file"
 unexpected=$(cd "$root" && find . -type f ! -path "./usr/*")
