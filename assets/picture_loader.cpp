@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
-#include <stdexcept>
 
+#include <stdexcept>
 #include <utility>
 
 namespace troven::assets {

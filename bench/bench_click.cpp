@@ -13,13 +13,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <vector>
 
 #include "fonts.h"
-#include "main_window.h"
+#include "form1_main_window.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 

@@ -4,14 +4,15 @@
 // bytes after the ten lines, then a hole), so making it costs no disk space and no disk time.
 #include <benchmark/benchmark.h>
 
-#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 #include "ranking_window_model.h"
 #include "score_file.h"

@@ -1,5 +1,4 @@
 #!/usr/bin/env bash
-# shellcheck source-path=SCRIPTDIR
 # THE TROVEN beside an empty Qt Widgets window (bench/empty_window.cpp, the floor any Qt program
 # pays; also with one line of text, the floor of any window with text), all built here with the
 # same compiler, flags and Qt, in one run under Xvfb:
@@ -26,9 +25,9 @@ cmake --build "$build" -j2 --target troven empty_window map_watch bench_click be
 work=$(mktemp -d)
 trap 'kill ${xvfb:-} ${bus:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 chmod 700 "$work"
-# shellcheck source=../tests/lib/xvfb.sh
+# shellcheck source=tests/lib/xvfb.sh
 . "$(cd "$(dirname "$0")/../tests/lib" && pwd)/xvfb.sh"
-# shellcheck source=../tests/lib/pulse.sh
+# shellcheck source=tests/lib/pulse.sh
 . "$(cd "$(dirname "$0")/../tests/lib" && pwd)/pulse.sh"
 start_xvfb "$work"
 xvfb=$xvfb_pid
@@ -101,7 +100,7 @@ row "first window mapped, ms" empty splash "$splash" 1 1.15
 row "processor time, ms" cpu-ms splash cpu-ms 1
 row "peak resident memory, MB" peak-rss-kb splash peak-rss-kb 1024 1.15
 row "  game through its main window, MB" peak-rss-kb whole peak-rss-kb 1024 1.15
-# shellcheck disable=SC2046,SC2183 # the median, the least and the most, split into three
+# shellcheck disable=SC2046,SC2183 # stats prints the three figures, split into arguments
 printf '%-34s %20s %6.1f  (%.1f-%.1f)\n' "main window mapped, ms" "" \
     $(field "$work/whole" "$main" | stats)
 echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg); runs started on a busy machine:" \
@@ -134,9 +133,9 @@ echo
 echo "ranking window's load of score.dat (goal: the 1 GB file as fast as the 91-byte one):"
 quiet
 "$build/bench/bench_ranking" 2>/dev/null | grep '^FormLoad'
-if command -v pulseaudio >/dev/null || command -v pipewire-pulse >/dev/null; then
+if command -v pulseaudio >/dev/null; then
     echo
-    echo "click to card sound, on each sound server installed:"
+    echo "click to card sound, beyond the sound server's own delay (goal: 15 ms), 20 plays:"
     quiet
     "$here/sound_latency.sh" "$build"
 fi

@@ -4,18 +4,17 @@
 // leaves the CPU to the program.
 //
 //   map_watch TITLE [TITLE...] -- PROGRAM [ARGS...]
-#include <xcb/xcb.h>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 namespace {
 

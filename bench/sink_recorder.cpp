@@ -17,19 +17,18 @@
 // the sink at that monotonic time. Stops on SIGINT or SIGTERM.
 //   usage: sink_recorder --fifo FIFO RATE OUTPUT.raw CLOCK.txt
 //          sink_recorder --monitor SOURCE RATE FRAGMENT OUTPUT.raw CLOCK.txt
-#include <fcntl.h>
-#include <poll.h>
-#include <pulse/mainloop-signal.h>
-#include <pulse/mainloop.h>
-#include <pulse/stream.h>
-#include <unistd.h>
-
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <pulse/mainloop-signal.h>
+#include <pulse/mainloop.h>
+#include <pulse/stream.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 

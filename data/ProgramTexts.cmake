@@ -1,4 +1,4 @@
-# What the program says of itself, written here once: `troven --help` (shell/command_line_texts.h.in),
+# What the program says of itself, written here once: `troven --help` (shell/startup/command_line_texts.h.in),
 # the manual page troven(6) (data/manual/troven.6.in) and the Debian package (data/Packaging.cmake).
 # Plain sentences: no backslashes, no double quotes, no line starting with a dot.
 set(TROVEN_SUMMARY "single-player card game with a Japanese interface")
@@ -16,6 +16,6 @@ set(TROVEN_SCORE_FILE_TEXT
 set(TROVEN_SOUND_FILES_TEXT
     "The sounds of a card played and of the game's end are card.wav and wa.wav in the current working directory when they exist, the program's own otherwise.")
 set(TROVEN_LAUNCHER_TEXT
-    "The desktop menu entry starts the game in $XDG_DATA_HOME/io.github.troven.Troven (by default ~/.local/share/io.github.troven.Troven), made when missing, so that the ranking stays there.")
+    "The desktop menu entry starts the game in $XDG_DATA_HOME/${TROVEN_APP_ID} (by default ~/.local/share/${TROVEN_APP_ID}), made when missing, so that the ranking stays there.")
 set(TROVEN_WAYLAND_TEXT
     "On a Wayland desktop the game runs through XWayland, which keeps its fixed size, its title bar with a close box only and its place in the middle of the screen. Set QT_QPA_PLATFORM=wayland to run it on Wayland itself, or to any other Qt platform; the option -platform does the same.")

@@ -19,8 +19,11 @@ constexpr int suitOf(Card card) { return card / kRanks; }
 constexpr int rankOf(Card card) { return card % kRanks; }
 constexpr Card cardOf(int suit, int rank) { return static_cast<Card>(suit * kRanks + rank); }
 
-// The rank as the tracker writes it.
+// The rank as the tracker and the card faces write it.
 inline constexpr std::array<std::string_view, kRanks> kRankCaptions = {
     "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+constexpr std::string_view rankCaptionOf(Card card) {
+    return kRankCaptions[static_cast<std::size_t>(rankOf(card))];
+}
 
 }  // namespace troven

@@ -7,7 +7,7 @@
 #include "game_events.h"
 #include "random_source.h"
 #include "shuffle.h"
-#include "table.h"
+#include "table_contents.h"
 #include "tracker.h"
 
 namespace troven {

@@ -25,7 +25,6 @@ struct TrackerCell {
 class Tracker {
   public:
     const TrackerCell& cell(Card card) const { return cells_[index(card)]; }
-    const TrackerCell& at(int suit, int rank) const { return cell(cardOf(suit, rank)); }
     // Before the first New Game: the tracker as the window creates it.
     bool isAsCreated() const { return asCreated_; }
 

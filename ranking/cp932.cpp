@@ -1,8 +1,7 @@
 #include "cp932.h"
 
-#include <iconv.h>
-
 #include <algorithm>
+#include <iconv.h>
 #include <stdexcept>
 #include <string>
 #include <string_view>

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+
 #include <array>
 #include <cstdint>
 #include <optional>

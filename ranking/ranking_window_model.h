@@ -2,10 +2,11 @@
 
 #include <QString>
 #include <QStringView>
+
 #include <cstdint>
 #include <optional>
 
-#include "module1.h"
+#include "module1_new_score.h"
 #include "ranking_table.h"
 #include "score_file.h"
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+
 #include <algorithm>
 #include <charconv>
 #include <system_error>
@@ -162,7 +163,7 @@ SaveResult saveTable(const DisplayedTable& table, const QString& path) {
     if (SaveResult kept = keepOriginalIfIrregular(path); !kept.ok()) return kept;
 
     QSaveFile file(path);
-    // Unbuffered, and every write checked (also in score_backup.cpp): QSaveFile's commit does not
+    // Unbuffered, and every write checked (as the backup copy is): QSaveFile's commit does not
     // notice a write that fails only as its buffer is flushed, nor one cut short, and would put
     // an empty or cut file in place on a full disk.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -102,9 +103,9 @@ inline const QString kScoreFileName = QStringLiteral("score.dat");
 DisplayedTable loadTable(const QString& path);
 
 // The ranking window closes: every row goes into a new file that takes the old one's place in
-// one step (a crash or a full disk never leaves half a file). A
-// score caption is read ignoring blanks (" 50" saves as 50) and saved as the nearest 16-bit
-// value. A file that did not read cleanly is first kept as ".bak".
+// one step (a crash or a full disk never leaves half a file). A score caption is read ignoring
+// blanks (" 50" saves as 50) and saved as the nearest 16-bit value. A file that did not read
+// cleanly is first kept as ".bak".
 SaveResult saveTable(const DisplayedTable& table, const QString& path);
 
 // The end of a game: whether `count` enters the ranking kept in `path`, that is beats its tenth

@@ -1,9 +1,10 @@
 #include "artwork.h"
 
 #include <QPainter>
+
 #include <cmath>
 
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

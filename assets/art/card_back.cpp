@@ -1,9 +1,11 @@
 #include <QPainter>
 #include <QPainterPath>
+
 #include <cmath>
 #include <numbers>
 
-#include "pictures.h"
+#include "artwork.h"
+#include "painters.h"
 
 namespace troven::art {
 

@@ -1,15 +1,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "pictures.h"
+#include "artwork.h"
+#include "card.h"
+#include "painters.h"
 #include "rank_text.h"
 
 namespace troven::art {
 
 namespace {
-
-const char* const kRankTexts[13] = {"A", "2", "3",  "4", "5", "6", "7",
-                                    "8", "9", "10", "J", "Q", "K"};
 
 // Whole pixels for the height and top of the capitals keep their top and bottom edges sharp.
 constexpr double kRankCapHeight = 10.0;
@@ -41,7 +40,8 @@ void paintCardFace(QPainter& painter, int cardNumber) {
     painter.drawRoundedRect(QRectF(0.5, 0.5, kCardSize.width() - 1.0, kCardSize.height() - 1.0),
                             4.0, 4.0);
 
-    drawRank(painter, QString::fromLatin1(kRankTexts[cardNumber % 13]), suitColor(suit));
+    const std::string_view rank = rankCaptionOf(static_cast<Card>(cardNumber));
+    drawRank(painter, QString::fromLatin1(rank), suitColor(suit));
     fillSuitPip(painter, suit, QRectF(kIndexCentreX - 5.5, 18.5, 11.0, 11.0));
     fillSuitPip(painter, suit, QRectF(20.0, 36.0, 24.0, 28.0));
 }

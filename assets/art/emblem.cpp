@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

@@ -2,7 +2,7 @@
 #include <QPainterPath>
 
 #include "artwork.h"
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

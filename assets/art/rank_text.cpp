@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
+
 #include <stdexcept>
 
 namespace troven::art {

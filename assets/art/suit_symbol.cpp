@@ -1,6 +1,6 @@
 #include <QPainter>
 
-#include "pictures.h"
+#include "painters.h"
 
 namespace troven::art {
 

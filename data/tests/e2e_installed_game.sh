@@ -5,6 +5,7 @@
 # Usage: e2e_installed_game.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
+# shellcheck source=data/tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tools Xvfb xdotool xprop
 
@@ -20,6 +21,8 @@ prefix="$work/pre fix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$id.desktop
 launcher=$(exec_program "$(desktop_key "$desktop" Exec)")
+
+# shellcheck source=tests/lib/xvfb.sh
 
 . "$(cd "$(dirname "$0")/../../tests/lib" && pwd)/xvfb.sh"
 start_xvfb "$work" || fail "Xvfb did not start"

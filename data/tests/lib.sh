@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the install tests, sourced by them.
 
 # Where the game is installed under the prefix: Debian keeps games in games/ (CMAKE_INSTALL_BINDIR).
@@ -87,7 +88,7 @@ check_installed_tree() {  # root prefix app-id
     local icon size png
     icon=$(desktop_key "$desktop" Icon)
     [ "$icon" = "$id" ] || fail "Icon=$icon, expected $id"
-    for size in 32 48 64 128 256; do
+    for size in ${TROVEN_ICON_SIZES:?the icon sizes, set by CMake}; do
         png=$share/icons/hicolor/${size}x$size/apps/$icon.png
         [ -f "$png" ] || fail "no icon $png"
         [ "$(png_size "$png")" = "${size}x$size" ] || fail "$png is $(png_size "$png"), not ${size}x$size"

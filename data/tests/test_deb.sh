@@ -8,6 +8,7 @@
 # Usage: test_deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
+# shellcheck source=data/tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli strings objdump lintian
 
@@ -38,6 +39,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Description)" ] || fail "no Description"
 # The package names of Depends, one a line, without versions; alternatives count each.
+# shellcheck disable=SC2020 # both separators become line ends
 depends=$(field Depends | tr ',|' '\n\n' | sed 's/(.*//; s/ //g')
 depends_on() { grep -qFx -- "$1" <<<"$depends"; }
 for package in fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n libqt6widgets6 \
@@ -65,7 +67,10 @@ echo "every library the package's programs link comes from a package it depends 
 check_installed_tree "$root" /usr "$id"
 appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree rejects the package"
 [ -x "$root/usr/games/troven" ] || fail "the game is not in /usr/games"
-strings -e l "$root/usr/games/troven" | grep -qFx "$id" ||
+# The id as the program holds it: 8-bit, or UTF-16 for a QStringLiteral. Read whole first, so that
+# grep -q stopping at the first match cannot fail the pipeline.
+texts=$(strings "$root/usr/games/troven" && strings -e l "$root/usr/games/troven")
+grep -qFx "$id" <<<"$texts" ||
     fail "the game does not call itself $id (QGuiApplication::setDesktopFileName)"
 [ -f "$root/usr/share/doc/troven/copyright" ] || fail "no copyright file"
 unexpected=$(cd "$root" && find . -type f ! -path "./usr/*")

@@ -5,6 +5,7 @@
 # Usage: test_launcher.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
+# shellcheck source=data/tests/lib.sh
 . "$(dirname "$0")/lib.sh"
 
 work=$(mktemp -d)

@@ -1,11 +1,11 @@
 #include "mm_control.h"
 
+#include <optional>
+#include <utility>
+
 #include "audio_output.h"
 #include "sound_module.h"
 #include "wave_file.h"
-
-#include <optional>
-#include <utility>
 
 namespace troven {
 

@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QSet>
 #include <QString>
+
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
+#include "program_facts.h"
 #include "sample_values.h"
 #include "wave_file.h"
 
@@ -66,7 +68,7 @@ TEST(AssetPictures, EveryPictureHasItsSizeAndATwinAtTwiceTheSize) {
         // Qt reads the scale from the "@2x" in the name, so the twin lays out at 1x size.
         EXPECT_EQ(QImage(twinOf(picture.path)).devicePixelRatio(), 2.0);
     }
-    for (int size : {48, 64, 128, 256}) {
+    for (int size : troven::facts::kIconSizes) {
         expectOpaquePicture(QStringLiteral(":/icon/troven-%1.png").arg(size), QSize(size, size));
     }
 }
@@ -106,7 +108,7 @@ TEST(AssetPictures, ProgramIconKeepsToSixteenColours) {
 }
 
 // A sound the player can restart at any time: short, small, not clipped, without a click at
-// either end, and padded with silence so the sound player does not cut it short.
+// either end, and padded with silence so that an output stopping a little early cuts no sound.
 TEST(AssetSounds, BothSoundsAreShortCleanPcmEndingInSilence) {
     for (const char* path : {":/sounds/card.wav", ":/sounds/wa.wav"}) {
         SCOPED_TRACE(path);

@@ -12,7 +12,7 @@ start_pulse() {
     mkdir -p "$dir/home" "$dir/runtime"
     chmod 700 "$dir/runtime"
     HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/home" \
-        DBUS_SESSION_BUS_ADDRESS= DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
+        DBUS_SESSION_BUS_ADDRESS="" DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent \
         timeout -k 5 "${TROVEN_PULSE_MAX_SECONDS:-900}" \
         pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
         --log-target=file:"$dir/pulse.log" ${TROVEN_PULSE_VERBOSE:+-vvvv} \

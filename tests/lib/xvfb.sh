@@ -10,8 +10,10 @@
 start_xvfb() {
     local dir=$1
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" >/dev/null 2>&1 &
+    # shellcheck disable=SC2034 # for the caller, which ends it
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
     [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
-    export DISPLAY=:$(<"$dir/display") QT_QPA_PLATFORM=xcb
+    DISPLAY=:$(<"$dir/display")
+    export DISPLAY QT_QPA_PLATFORM=xcb
 }

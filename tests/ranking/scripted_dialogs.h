@@ -1,7 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+
 #include <QStringList>
+
 #include <deque>
 #include <vector>
 

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "score_dir.h"
 #include "score_file.h"

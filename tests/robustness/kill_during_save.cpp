@@ -9,9 +9,6 @@
 //
 // usage: kill_during_save SAVE_LOOP [KILLS [SEED]]      exit status 0 when every kill left a
 // whole file, 1 otherwise.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,8 +21,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <signal.h>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 #include "save_progress.h"

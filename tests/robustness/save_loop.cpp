@@ -2,6 +2,7 @@
 // is killed; it only stops by itself when a save fails. Where it stands is kept in the shared page
 // of PROGRESS_FILE.   usage: save_loop FOLDER PROGRESS_FILE
 #include <QDir>
+
 #include <cstdio>
 
 #include "save_progress.h"

@@ -1,11 +1,10 @@
 #include "save_progress.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace troven::robustness {
 

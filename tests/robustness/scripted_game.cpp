@@ -15,10 +15,10 @@
 
 #include "application.h"
 #include "cp932.h"
-#include "main_window.h"
+#include "form1_main_window.h"
+#include "form2_ranking_window.h"
 #include "mm_control.h"
 #include "picture_box_widget.h"
-#include "ranking_window.h"
 #include "score_file.h"
 #include "score_files.h"
 #include "shown_window.h"

@@ -1,13 +1,13 @@
 #include "small_disk.h"
 
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <unistd.h>
 #include <QFile>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace troven::robustness {
 namespace {

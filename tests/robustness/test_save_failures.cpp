@@ -12,16 +12,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
 #include <cstdio>
 
 #include "fonts.h"
-#include "main_window.h"
+#include "form1_main_window.h"
+#include "form2_ranking_window.h"
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "qt_translations.h"
 #include "random_source.h"
-#include "ranking_window.h"
 #include "score_file.h"
 #include "score_files.h"
 #include "shown_window.h"

@@ -3,11 +3,11 @@
 // and the previous file stays whole. test_save_failures checks a real full disk where it may
 // mount one.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include "score_dir.h"
 #include "score_file.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+
 #include <array>
 #include <utility>
 

@@ -3,11 +3,16 @@
 # with SIGKILL leaves no lock that refuses the next start.   Usage: e2e_single_instance.sh GAME
 set -euo pipefail
 game=$(realpath "${1:?usage: e2e_single_instance.sh GAME}")
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "needs Xvfb and xdotool"; exit 77; }
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "needs Xvfb and xdotool"
+    exit 77
+fi
 work=$(mktemp -d)
 pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
+
+# shellcheck source=tests/lib/xvfb.sh
 
 . "$(cd "$(dirname "$0")/../lib" && pwd)/xvfb.sh"
 start_xvfb "$work"

@@ -26,7 +26,7 @@ fail() {
 }
 
 # XWayland listens in /tmp/.X11-unix, which only an X server run earlier has made.
-mkdir -p -m 1777 /tmp/.X11-unix
+[ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime PULSE_SERVER=unix:/nonexistent
 socket=troven-wayland

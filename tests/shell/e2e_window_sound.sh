@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The card sound of the real main window against a real sound server: heard once per click,
 # whole, and started over by a quick second click.
-# usage: e2e_window_sound.sh WINDOW_SOUND_DRIVER SOUND_ANALYSE
+# usage: e2e_window_sound.sh WINDOW_SOUND_DRIVER RECORDED_PLAYS_CHECK
 set -euo pipefail
 sound=$(cd "$(dirname "$0")/sound" && pwd)
 driver=$(realpath "$1")
@@ -9,6 +9,7 @@ analyse=$(realpath "$2")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# shellcheck disable=SC2016 # expanded by the inner shell
 "$sound/with_pulse.sh" bash -c '
     set -euo pipefail
     QT_QPA_PLATFORM=offscreen "$1" "$2"

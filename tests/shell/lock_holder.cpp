@@ -1,7 +1,8 @@
 // Takes the single-instance lock named on the command line, says so, and waits to be killed.
-#include <unistd.h>
 #include <QCoreApplication>
+
 #include <cstdio>
+#include <unistd.h>
 
 #include "previous_instance.h"
 

@@ -4,16 +4,17 @@
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
+
 #include <array>
 #include <memory>
 
 #include "announcer.h"
 #include "card.h"
-#include "main_window.h"
+#include "form1_main_window.h"
+#include "form2_ranking_window.h"
 #include "mm_control.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
-#include "ranking_window.h"
 #include "score_files.h"
 #include "scripted_random.h"
 #include "shown_window.h"

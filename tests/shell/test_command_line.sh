@@ -19,7 +19,7 @@ without_display --help >"$work/help" || fail "--help ended with $?"
 without_display --version >"$work/version" || fail "--version ended with $?"
 [ -z "$(ls -A "$work/runtime")" ] || fail "--help or --version left $(ls -A "$work/runtime")"
 [ "$(head -1 "$work/help")" = "Usage: troven [options]" ] || fail "--help begins: $(head -1 "$work/help")"
-grep -qE '^  -h, --help +[A-Z]' "$work/help" && grep -qE '^  -v, --version +[A-Z]' "$work/help" ||
+{ grep -qE '^  -h, --help +[A-Z]' "$work/help" && grep -qE '^  -v, --version +[A-Z]' "$work/help"; } ||
     fail "--help does not list -h, --help and -v, --version: $(cat "$work/help")"
 [ "$(cat "$work/version")" = "troven $version" ] || fail "--version says '$(cat "$work/version")'"
 echo "--help and --version answer without a display"

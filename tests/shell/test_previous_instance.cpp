@@ -1,6 +1,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <csignal>
 
 #include "previous_instance.h"

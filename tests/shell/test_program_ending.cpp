@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
 #include <csignal>
 
 #include "decks.h"

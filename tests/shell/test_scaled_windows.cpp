@@ -5,16 +5,17 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <cmath>
 #include <memory>
 
 #include "artwork.h"
 #include "fonts.h"
-#include "main_window.h"
+#include "form1_main_window.h"
+#include "form2_ranking_window.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "random_source.h"
-#include "ranking_window.h"
 
 using namespace troven;
 

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "fonts.h"
+#include "form3_splash_window.h"
 #include "picture_box_widget.h"
-#include "splash_window.h"
 
 using troven::Form3;
 

@@ -8,11 +8,11 @@
 #include <QTest>
 
 #include "decks.h"
-#include "main_window.h"
+#include "form1_main_window.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
 #include "scripted_random.h"
-#include "test_waves.h"
+#include "synthesised_waves.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+
 #include <functional>
 
 namespace troven::testing {

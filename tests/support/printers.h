@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+
 #include <ostream>
 
 #include "ranking_table.h"

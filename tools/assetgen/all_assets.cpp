@@ -2,10 +2,12 @@
 
 #include <QDir>
 #include <QtEndian>
+
 #include <stdexcept>
 
 #include "artwork.h"
 #include "picture_output.h"
+#include "program_facts.h"
 #include "sounds.h"
 #include "wave_writer.h"
 
@@ -14,7 +16,7 @@ namespace troven::assetgen {
 namespace {
 
 void writeIcons(const QDir& folder) {
-    for (int size : {32, 48, 64, 128, 256}) {
+    for (int size : facts::kIconSizes) {
         savePng(art::renderProgramIcon(size), folder,
                 QString::asprintf("icon/troven-%d.png", size));
     }

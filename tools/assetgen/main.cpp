@@ -1,6 +1,7 @@
 // assetgen FOLDER: draws the game's pictures and synthesises its sounds into FOLDER.
 #include <QDir>
 #include <QGuiApplication>
+
 #include <cstdio>
 #include <exception>
 

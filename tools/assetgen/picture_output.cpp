@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+
 #include <stdexcept>
 
 namespace troven::assetgen {

@@ -7,8 +7,8 @@ namespace troven::assetgen {
 
 inline constexpr int kSampleRate = 22050;
 
-// Both sounds end in this much digital silence: the sound player of Qt 6.4 cuts a short
-// file before its end unless the end is padded like this.
+// Both sounds end in this much digital silence: an output that stops a play a little early
+// loses only silence.
 inline constexpr double kTrailingSilenceSeconds = 0.35;
 
 // The snap of a card put down: a burst of band-passed noise that dies away within 0.1 s.

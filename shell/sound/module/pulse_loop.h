@@ -1,8 +1,7 @@
 #pragma once
 
-#include <pulse/thread-mainloop.h>
-
 #include <memory>
+#include <pulse/thread-mainloop.h>
 
 namespace troven {
 

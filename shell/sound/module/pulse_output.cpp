@@ -1,11 +1,12 @@
 #include "pulse_output.h"
 
+#include <algorithm>
 #include <pulse/error.h>
 #include <pulse/operation.h>
 #include <pulse/proplist.h>
 #include <pulse/timeval.h>
 
-#include <algorithm>
+#include "program_facts.h"
 
 namespace troven {
 namespace {
@@ -105,8 +106,8 @@ void PulseOutput::connect() {
     lastConnect_ = Clock::now();
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "THE TROVEN");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "io.github.troven.Troven");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "io.github.troven.Troven");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, facts::kAppId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, facts::kAppId);
     context_ = pa_context_new_with_proplist(loop_->api(), nullptr, properties);
     pa_proplist_free(properties);
     if (!context_) return;

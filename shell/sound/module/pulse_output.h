@@ -1,13 +1,12 @@
 #pragma once
 
-#include "audio_output.h"
-#include "pulse_loop.h"
-
+#include <chrono>
+#include <memory>
 #include <pulse/context.h>
 #include <pulse/stream.h>
 
-#include <chrono>
-#include <memory>
+#include "audio_output.h"
+#include "pulse_loop.h"
 
 namespace troven {
 

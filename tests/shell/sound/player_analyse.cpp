@@ -10,8 +10,6 @@
 //   WORST_MS   the longest delay allowed beyond the reference's
 //   MEDIAN_MS  the longest median delay allowed beyond the reference's
 // Exit status 0 when all holds, 1 when not, 2 on bad arguments.
-#include "sound_analysis.h"
-
 #include <QFile>
 #include <QRegularExpression>
 
@@ -19,6 +17,8 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+
+#include "sound_analysis.h"
 
 using namespace troven::test;
 

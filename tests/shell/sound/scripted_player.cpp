@@ -31,11 +31,11 @@
 #include <vector>
 
 #include "application.h"
-#include "main_window.h"
+#include "form1_main_window.h"
+#include "form2_ranking_window.h"
 #include "picture_box_widget.h"
-#include "ranking_window.h"
 #include "shown_window.h"
-#include "test_waves.h"
+#include "synthesised_waves.h"
 
 namespace {
 

@@ -3,8 +3,6 @@
 // Finding the plays of known sounds in a recording of what a sound server played: where each
 // play began, and how much of the sound followed unchanged.
 
-#include "wave_file.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -12,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "wave_file.h"
 
 namespace troven::test {
 

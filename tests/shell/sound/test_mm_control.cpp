@@ -1,6 +1,3 @@
-#include "mm_control.h"
-#include "test_waves.h"
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -11,6 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "mm_control.h"
+#include "sound_server.h"
+#include "synthesised_waves.h"
+
 using troven::MMControl;
 using troven::SoundFallbacks;
 using namespace troven::test;
@@ -18,9 +19,6 @@ using namespace troven::test;
 namespace {
 
 const QString kBuiltIn = QStringLiteral(":/test/data/tiny.wav");
-
-// Under with_pulse.sh the sounds must really go to the server.
-bool withServer() { return qEnvironmentVariableIsSet("TROVEN_PULSE_CAPTURE"); }
 
 using Command = MMControl::Command;
 
@@ -32,7 +30,7 @@ void openDevice(MMControl& device, const QString& fileName) {
 
 // With a server the sound reaches it soon after Open; without one it never does.
 void verifyAudibleExactlyWithServer(const MMControl& device) {
-    if (withServer()) {
+    if (troven::testing::underSoundServer()) {
         QTRY_VERIFY_WITH_TIMEOUT(device.isAudible(), 5000);
     } else {
         QTest::qWait(50);
@@ -227,7 +225,7 @@ void TestMMControl::playReturnsAtOnce() {
     const qint64 openNs = clock.nsecsElapsed();
     QCOMPARE(device.source(), QString("card.wav"));
     verifyAudibleExactlyWithServer(device);
-    const bool server = withServer();
+    const bool server = troven::testing::underSoundServer();
 
     std::vector<qint64> plays;
     for (int i = 0; i < 200; ++i) {

@@ -1,13 +1,13 @@
 // A sound server that goes away while the game runs and comes back: the device is silent in
 // between, says nothing, and is heard again from the next plays on.
-#include "mm_control.h"
-#include "test_waves.h"
-
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "mm_control.h"
+#include "synthesised_waves.h"
 
 using troven::MMControl;
 using troven::SoundFallbacks;

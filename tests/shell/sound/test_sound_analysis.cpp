@@ -1,12 +1,12 @@
 // The analysis that judges the end-to-end runs must itself tell a good recording from a bad one.
-#include "sound_analysis.h"
-#include "test_waves.h"
-
 #include <QTest>
 #include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
+
+#include "sound_analysis.h"
+#include "synthesised_waves.h"
 
 using namespace troven::test;
 

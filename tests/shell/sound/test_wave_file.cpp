@@ -1,12 +1,12 @@
-#include "test_waves.h"
-#include "wave_file.h"
-#include "wave_writer.h"
-
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
+
+#include "synthesised_waves.h"
+#include "wave_file.h"
+#include "wave_writer.h"
 
 using troven::parseWave;
 using troven::readWaveFile;

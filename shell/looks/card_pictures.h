@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+
+#include "artwork.h"
+#include "table_contents.h"
+
+namespace troven {
+
+// The artwork a hand slot or the pile shows for the picture the game gave it: a face, the card
+// back, or nothing.
+std::optional<art::Artwork> artworkOf(Picture picture);
+
+}  // namespace troven

@@ -1,0 +1,21 @@
+#include "hand_slot_box.h"
+
+#include "keyboard_focus_mark.h"
+#include "qt_colours.h"
+#include "table_colours.h"
+
+namespace troven {
+
+HandSlotBox::HandSlotBox(int index, QWidget* parent)
+    : PictureBoxWidget(Border::Flat, toQColor(colour::kWindowBackground), parent),
+      SpokenWidget(QAccessible::Client) {
+    setIndex(index);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void HandSlotBox::paintEvent(QPaintEvent* event) {
+    PictureBoxWidget::paintEvent(event);
+    keyboard_focus_mark::paintIfShown(this);
+}
+
+}  // namespace troven

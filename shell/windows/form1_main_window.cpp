@@ -1,0 +1,325 @@
+#include "form1_main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <algorithm>
+
+#include "accessible_texts.h"
+#include "announcer.h"
+#include "artwork.h"
+#include "card_pictures.h"
+#include "centring.h"
+#include "fonts.h"
+#include "form2_ranking_window.h"
+#include "hand_slot_box.h"
+#include "label_layout.h"
+#include "picture_box_widget.h"
+#include "previous_instance.h"
+#include "program_identity.h"
+#include "qt_colours.h"
+#include "score_file.h"
+#include "texts.h"
+#include "tracker_label.h"
+#include "tracker_panel.h"
+
+namespace troven {
+
+Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
+    : previousInstance_(previousInstance),
+      game_(random, *this),
+      ranking_(module1_, *this, kScoreFileName) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("THE  TROVEN"));
+    setWindowIcon(programIcon(devicePixelRatioF()));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    buildMenu();
+    auto* table = new QWidget(this);
+    table->setObjectName(QStringLiteral("table"));
+    table->setFixedSize(kClientSize);
+    table->setAutoFillBackground(true);
+    QPalette green = table->palette();
+    green.setColor(QPalette::Window, art::kTableGreen);
+    table->setPalette(green);
+    setCentralWidget(table);
+    buildTable(table);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();  // the final size, before the window is centred on it
+
+    MMControl1 = new MMControl(this);
+    MMControl1->setObjectName(QStringLiteral("MMControl1"));
+    MMControl2 = new MMControl(this);
+    MMControl2->setObjectName(QStringLiteral("MMControl2"));
+    mirror();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenu() {
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    const auto item = [&](const char* name, const QString& caption, void (Form1::*handler)()) {
+        QAction* action = mnuGame->addAction(caption, this, handler);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    item("mnuGameNew", QStringLiteral("ニューゲーム(&N)"), &Form1::mnuGameNew_Click);
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameStep1"));
+    item("mnuGameRanking", QStringLiteral("ランキング(&R)"), &Form1::mnuGameRanking_Click);
+    mnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameStep2"));
+    item("mnuGameExit", QStringLiteral("終了(&E)"), &Form1::mnuGameExit_Click);
+}
+
+void Form1::buildTable(QWidget* table) {
+    const char* pGothic = fonts::kPGothic;
+    Picture5 = new TrackerPanel(table);
+
+    auto* Picture7 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::black, table);
+    Picture7->setObjectName(QStringLiteral("Picture7"));
+    Picture7->setGeometry(48, 144, 73, 57);
+    Label6 = makeLabel(Picture7, QRect(Picture7->interior().topLeft(), QSize(65, 49)),
+                       fonts::face(pGothic, 36, {.bold = true}));
+    Label6->setObjectName(QStringLiteral("Label6"));
+    setLabelColours(Label6, Qt::white, Qt::black);
+
+    Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, art::kTableGreen, table);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setGeometry(QRect(QPoint(176, 136), kCreatedBoxSize));
+
+    const QFont markFont = fonts::face(pGothic, 9);
+    for (int k = 0; k < kHandSize; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        Picture2[i] = new HandSlotBox(k, table);
+        Picture2[i]->setObjectName(QStringLiteral("Picture2(%1)").arg(k));
+        Picture2[i]->setGeometry(QRect(QPoint(16 + 80 * k, 224), kCreatedBoxSize));
+        connect(Picture2[i], &PictureBoxWidget::clicked, this, &Form1::Picture2_Click);
+
+        Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
+        Label5[i]->setObjectName(QStringLiteral("Label5(%1)").arg(k));
+        setLabelColours(Label5[i], QColor(255, 255, 0), art::kTableGreen);
+    }
+
+    Label7 = makeLabel(table, QRect(56, 336, 297, 33),
+                       fonts::face(pGothic, 20.25, {.bold = true, .italic = true}));
+    Label7->setObjectName(QStringLiteral("Label7"));
+    Label7->setAccessibleDescription(QStringLiteral("メッセージ"));
+    Label6->setAccessibleDescription(
+        QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
+    Picture3->setAccessibleDescription(QStringLiteral("最後に出したカード"));
+    setLabelColours(Label7, QColor(255, 128, 0), art::kTableGreen);
+    announcer_ = new Announcer(table);
+}
+
+bool Form1::Form_Load() {
+    if (previousInstance_.isRunning()) {
+        QMessageBox::warning(nullptr, kProgramTitle, QStringLiteral("すでに起動されています."));
+        return false;
+    }
+    centreOnScreen(this);
+    game_.showCardBacks();
+    for (MMControl* device : {MMControl1, MMControl2}) {
+        device->setDeviceType(QStringLiteral("WaveAudio"));
+        device->setFileName(device == MMControl1 ? QStringLiteral("card.wav")
+                                                 : QStringLiteral("wa.wav"));
+        device->setCommand(MMControl::Command::Open);
+    }
+    mirror();
+    Picture2.front()->setFocus(Qt::OtherFocusReason);  // taken when the window is activated
+    return true;
+}
+
+void Form1::mnuGameNew_Click() {
+    game_.newGame();
+    mirror();
+    Picture2.front()->setFocus(Qt::OtherFocusReason);
+    announcer_->announce(QString::fromUtf8(text::of(game_.message())));
+}
+
+void Form1::mnuGameRanking_Click() {
+    module1_.NewScore = 0;
+    showForm2();
+}
+
+// Shows the ranking window, without an owner and without making it modal; its load (and with it
+// the name entry) runs before it appears.
+void Form1::showForm2() {
+    auto* form2 = new Form2(ranking_);
+    form2->Form_Load();
+    form2->show();
+}
+
+void Form1::setMainWindowEnabled(bool enabled) {
+    setEnabled(enabled);
+    // Disabling took the focus away; back to the first stop of the table.
+    if (enabled && !focusWidget()) focusNextPrevChild(true);
+}
+
+void Form1::Picture2_Click(int index) {
+    pendingPlay_ = PendingPlay{index, game_.message()};
+    if (game_.play(index)) {
+        mirror();
+        announcePlay();  // unless the end of the game told it already
+    }
+    pendingPlay_.reset();
+}
+
+void Form1::announcePlay() {
+    if (!pendingPlay_) return;
+    announcer_->announce(
+        accessible::playAnnouncement(game_, pendingPlay_->slot, pendingPlay_->messageBefore));
+    pendingPlay_.reset();
+}
+
+void Form1::playCardSound() {
+    MMControl1->setCommand(MMControl::Command::Prev);
+    MMControl1->setCommand(MMControl::Command::Play);
+}
+
+void Form1::gameEnded(int count) {
+    mirror();        // the finished table shows while the result is judged
+    announcePlay();  // before the name prompt
+    if (entersRanking(count, kScoreFileName)) {
+        module1_.NewScore = count;
+        MMControl2->setCommand(MMControl::Command::Prev);
+        MMControl2->setCommand(MMControl::Command::Play);
+        showForm2();
+    }
+}
+
+void Form1::mnuGameExit_Click() {
+    closeSoundDevices();
+    emit programEnded();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!isEnabled()) {
+        // The ranking window is loaded: it must close (and save) first.
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+    emit programEnded();
+}
+
+void Form1::Form_Unload() { closeSoundDevices(); }
+
+void Form1::closeSoundDevices() {
+    MMControl1->setCommand(MMControl::Command::Close);
+    MMControl2->setCommand(MMControl::Command::Close);
+}
+
+void Form1::mirror() {
+    for (std::size_t k = 0; k < kHandSize; ++k) {
+        const HandSlot& slot = game_.hand()[k];
+        showPicture(Picture2[k], slot.picture, slot.visible);
+        Label5[k]->setText(slot.playable ? QString::fromUtf8(text::kSelectable) : QString());
+    }
+    showPicture(Picture3, game_.pile().picture, game_.pile().visible);
+    Label6->setText(game_.isDealt() ? QString::number(game_.count()) : QString());
+    Label7->setText(QString::fromUtf8(text::of(game_.message())));
+    Picture5->mirror(game_.tracker());
+    describe();
+}
+
+// A picture box sizes itself to its picture, a 48 x 68 card inside its 1-pixel border, and keeps
+// its size without one.
+void Form1::showPicture(PictureBoxWidget* box, const Picture& picture, bool visible) {
+    box->setPicture(artworkOf(picture));
+    if (picture.kind != Picture::Kind::None) box->resize(kCardBoxSize);
+    box->setVisible(visible);
+}
+
+// What a screen reader says of the count, the message, the pile and each hand slot.
+void Form1::describe() {
+    for (int k = 0; k < kHandSize; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        const HandSlot& slot = game_.hand()[i];
+        Picture2[i]->setSpokenTexts(accessible::slotName(k, slot.picture),
+                                    accessible::slotState(slot.visible, game_.canPlay(k)));
+    }
+    Picture3->setAccessibleName(
+        QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)));
+    Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
+    Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
+                                                       : Label7->text());
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        const int focused = focusedSlot();
+        switch (event->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+                if (focused >= 0) {
+                    focusSlotBeside(event->key() == Qt::Key_Left ? -1 : 1);
+                    return;
+                }
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                if (focused >= 0) {
+                    Picture2_Click(focused);
+                    return;
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
+    const int k = event->key() - Qt::Key_1;
+    if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
+        Picture2_Click(k);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+int Form1::focusedSlot() const {
+    for (int k = 0; k < kHandSize; ++k) {
+        if (Picture2[static_cast<std::size_t>(k)]->hasFocus()) return k;
+    }
+    return -1;
+}
+
+// Left and Right: the nearest slot that still holds a card, no further than the row's ends.
+void Form1::focusSlotBeside(int step) {
+    for (int k = focusedSlot() + step; k >= 0 && k < kHandSize; k += step) {
+        HandSlotBox* slot = Picture2[static_cast<std::size_t>(k)];
+        if (slot->isVisible()) {
+            slot->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// The focus order, round and round: the slots that hold a card, then the tracker as one stop.
+// Qt also asks here when the focused slot is emptied.
+bool Form1::focusNextPrevChild(bool next) {
+    std::array<QWidget*, kHandSize + 1> stops{};
+    std::copy(Picture2.begin(), Picture2.end(), stops.begin());
+    stops.back() = Picture5->focusStop();
+    const auto size = static_cast<int>(stops.size());
+    QWidget* focused = focusWidget();
+    int at = qobject_cast<TrackerLabel*>(focused) ? size - 1 : next ? -1 : size;
+    for (int k = 0; k < kHandSize; ++k) {
+        if (stops[static_cast<std::size_t>(k)] == focused) at = k;
+    }
+    for (int step = 1; step <= size; ++step) {
+        QWidget* stop =
+            stops[static_cast<std::size_t>(((at + (next ? step : -step)) % size + size) % size)];
+        if (stop->isVisible() && stop->isEnabled()) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace troven

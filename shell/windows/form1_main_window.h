@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+#include "game.h"
+#include "mm_control.h"
+#include "module1_new_score.h"
+#include "ranking_window_model.h"
+
+class QAction;
+class QLabel;
+
+namespace troven {
+
+class Announcer;
+class HandSlotBox;
+class PictureBoxWidget;
+class PreviousInstance;
+class TrackerPanel;
+
+// The main window: the card table. Its handlers change the game and then show what it holds,
+// and tell a screen reader what happened. The keyboard moves through the five hand slots and the
+// tracker (Tab, Shift+Tab; Left and Right between the slots) and plays the focused slot with Enter
+// or Space, or slot 1 to 5 with the keys 1 to 5.
+class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
+    Q_OBJECT
+
+  public:
+    static constexpr QSize kClientSize{410, 385};
+    // A hand slot or the pile as created, and once it shows a card.
+    static constexpr QSize kCreatedBoxSize{57, 73};
+    static constexpr QSize kCardBoxSize{50, 70};
+
+    Form1(PreviousInstance& previousInstance, RandomSource& random);
+    ~Form1() override;
+
+    // Prepares the window before it is first shown. Returns false when another copy of the program
+    // is running: the player has been told, and the program is to end at once.
+    bool Form_Load();
+
+    void mnuGameNew_Click();
+    void mnuGameRanking_Click();
+    void mnuGameExit_Click();
+    void Picture2_Click(int index);
+
+    const Game& game() const { return game_; }
+
+  signals:
+    // The program is to end now: through the menu, or with the main window closed.
+    void programEnded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    void Form_Unload();
+    void closeSoundDevices();
+    void mirror();
+    void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
+    void describe();
+    void announcePlay();
+    int focusedSlot() const;
+    void focusSlotBeside(int step);
+    void playCardSound() override;
+    void gameEnded(int count) override;
+    void setMainWindowEnabled(bool enabled) override;
+    void showForm2();
+
+    void buildMenu();
+    void buildTable(QWidget* table);
+
+    PreviousInstance& previousInstance_;
+    Game game_;
+    Module1 module1_;
+    RankingWindowModel ranking_;
+
+    // The controls, named as the window has always named them (also their object names).
+    TrackerPanel* Picture5 = nullptr;
+    QLabel* Label6 = nullptr;
+    PictureBoxWidget* Picture3 = nullptr;
+    std::array<HandSlotBox*, kHandSize> Picture2{};
+    std::array<QLabel*, kHandSize> Label5{};
+    QLabel* Label7 = nullptr;
+    MMControl* MMControl1 = nullptr;
+    MMControl* MMControl2 = nullptr;
+
+    Announcer* announcer_ = nullptr;
+    // The slot of the play under way and the message before it, until the play is announced.
+    struct PendingPlay {
+        int slot;
+        Message messageBefore;
+    };
+    std::optional<PendingPlay> pendingPlay_;
+};
+
+}  // namespace troven

@@ -1,0 +1,128 @@
+#include "form2_ranking_window.h"
+
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "announcer.h"
+#include "caption_fit.h"
+#include "centring.h"
+#include "cp932.h"
+#include "fonts.h"
+#include "label_layout.h"
+#include "program_ending.h"
+#include "program_identity.h"
+#include "ranking_announcement.h"
+
+namespace troven {
+
+namespace {
+
+constexpr int rowTop(int i) { return 8 + 24 * i; }
+
+}  // namespace
+
+Form2::Form2(RankingWindowModel& model) : model_(model) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("RANKING"));
+    setWindowIcon(programIcon(devicePixelRatioF()));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(kClientSize);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    const QFont font = fonts::face(fonts::kPGothic, 12, {.bold = true});
+    const auto label = [&](const QString& name, const QRect& place) {
+        QLabel* l = makeLabel(this, place, font);
+        l->setObjectName(name);
+        setLabelColours(l, Qt::white, Qt::black);
+        return l;
+    };
+    for (int i = 0; i < kPlaces; ++i) {
+        const auto r = static_cast<std::size_t>(i);
+        QLabel* place = label(QStringLiteral("Label3(%1)").arg(i), QRect(8, rowTop(i), 17, 17));
+        place->setText(QString::number(i + 1));
+        if (place->text().size() > 1) fitCaption(place, place->text());
+        Label1[r] = label(QStringLiteral("Label1(%1)").arg(i), QRect(32, rowTop(i), 137, 17));
+        Label2[r] = label(QStringLiteral("Label2(%1)").arg(i), QRect(176, rowTop(i), 25, 17));
+    }
+
+    Command1 = new QPushButton(QStringLiteral("クリア"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(72, 248, 65, 33);
+    Command1->setFont(fonts::face(fonts::kGothic, 11.25, {.bold = true}));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    announcer_ = new Announcer(this);
+}
+
+void Form2::Form_Load() {
+    model_.Form_Load(*this);
+    mirror();
+    centreOnScreen(this);
+}
+
+void Form2::Command1_Click() {
+    const DisplayedTable before = model_.table();
+    model_.Command1_Click(*this);
+    mirror();
+    if (model_.table() != before) {
+        announcer_->announce(accessible::rankingAnnouncement(model_.table(), kNotEntered));
+    }
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        announcer_->announce(
+            accessible::rankingAnnouncement(model_.table(), model_.enteredPosition()));
+    }
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form2::Form_Unload() { model_.Form_Unload(*this); }
+
+void Form2::mirror() {
+    const DisplayedTable& table = model_.table();
+    for (std::size_t i = 0; i < kPlaces; ++i) {
+        Label1[i]->setText(cp932::decode(table.names[i]));
+        Label2[i]->setText(table.scores[i]);
+    }
+}
+
+QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    const QString answer =
+        QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    // Closed by the program's ending, the prompt leaves the name it offered.
+    return answer.isEmpty() && programEnding() ? defaultText : answer;
+}
+
+bool Form2::askYesNo(const QString& question) {
+    return QMessageBox::question(this, kProgramTitle, question,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Form2::showWarning(const QString& message) {
+    // No one is left to dismiss a box while the program ends: the message goes to the error
+    // output (the terminal, or the session's log).
+    if (programEnding()) {
+        qWarning().noquote() << message;
+        return;
+    }
+    // The entry's save comes before the window shows: the box is then placed as the name prompt.
+    QMessageBox::warning(isVisible() ? this : nullptr, kProgramTitle, message);
+}
+
+}  // namespace troven

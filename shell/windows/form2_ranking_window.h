@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "ranking_window_model.h"
+
+class QLabel;
+class QPushButton;
+
+namespace troven {
+
+class Announcer;
+
+// The ranking window: three columns of labels (place, name, score) and the Clear button. Its
+// controls are made afresh at each opening; the table's logic lives in the model, which lasts
+// the whole run. The window asks its questions with Qt's modal boxes.
+class Form2 : public QWidget, private RankingDialogs {
+    Q_OBJECT
+
+  public:
+    static constexpr QSize kClientSize{209, 287};
+
+    explicit Form2(RankingWindowModel& model);
+
+    // Runs before the window is shown: the table is loaded and a pending result entered.
+    void Form_Load();
+    void Command1_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void Form_Unload();
+    void mirror();
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    bool askYesNo(const QString& question) override;
+    void showWarning(const QString& message) override;
+
+    RankingWindowModel& model_;
+    std::array<QLabel*, kPlaces> Label1{};  // names
+    std::array<QLabel*, kPlaces> Label2{};  // scores
+    QPushButton* Command1 = nullptr;
+    Announcer* announcer_ = nullptr;  // reads the table to a screen reader
+};
+
+}  // namespace troven
