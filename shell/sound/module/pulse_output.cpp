@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "sound_log.h"
+
 namespace troven {
 namespace {
 
@@ -112,7 +114,12 @@ void PulseOutput::connect() {
     if (!context_) return;
     pa_context_set_state_callback(context_, &PulseOutput::onContextState, this);
     // Never start a server of our own: with none running, the game is silent.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) disconnect();
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        // A refusal at once has gone through onContextState already, which told why.
+        if (context_)
+            qCInfo(soundLog, "no sound server: %s", pa_strerror(pa_context_errno(context_)));
+        disconnect();
+    }
 }
 
 void PulseOutput::openStream() {
@@ -197,6 +204,8 @@ void PulseOutput::onContextState(pa_context* context, void* self) {
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
+            qCInfo(soundLog, "no sound server, or it went away: %s",
+                   pa_strerror(pa_context_errno(context)));
             output->disconnect();
             break;
         default:
@@ -216,6 +225,8 @@ void PulseOutput::onStreamState(pa_stream* stream, void* self) {
             break;
         case PA_STREAM_FAILED:
         case PA_STREAM_TERMINATED:
+            qCInfo(soundLog, "sound stream ended: %s",
+                   pa_strerror(pa_context_errno(pa_stream_get_context(stream))));
             // The next play opens a new stream, or connects again if the server went away.
             pa_stream_set_state_callback(stream, nullptr, nullptr);
             pa_stream_set_write_callback(stream, nullptr, nullptr);
