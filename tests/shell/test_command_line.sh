@@ -38,7 +38,8 @@ description=$(sed -n '2,/^Options:/p' "$work/help" | sed '$d; 1s/^THE TROVEN: \(
 while IFS= read -r -d '' paragraph; do check_in_manual "$paragraph"; done \
     < <(awk 'BEGIN { RS = ""; ORS = "\0" } { print }' <<<"$description")
 while read -r _ _ text; do check_in_manual "$text"; done < <(grep -E '^  -' "$work/help" | sed 's/,//')
-echo "the manual page says what --help says"
+for file in score.dat card.wav wa.wav; do grep -q "$file" "$work/help" || fail "--help does not name $file"; done
+echo "the manual page says what --help says, and --help names the files the game reads"
 
 with_display() { QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" "$game" "$@"; }
 # Qt's own options are left to Qt, whatever their place; what follows them is still checked.
