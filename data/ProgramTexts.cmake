@@ -14,7 +14,9 @@ set(TROVEN_VERSION_TEXT "Show the name and version of the program and exit.")
 set(TROVEN_SCORE_FILE_TEXT
     "The ranking, the best ten scores, is read from and saved to score.dat in the current working directory.")
 set(TROVEN_SOUND_FILES_TEXT
-    "The sounds of a card played and of the game's end are card.wav and wa.wav in the current working directory when they exist, the program's own otherwise.")
+    "The sound of a card played is card.wav and the sound of a result that enters the ranking is wa.wav, both in the current working directory when they exist and can be played, the program's own otherwise. The game plays WAV files of uncompressed PCM samples of 8, 16 or 32 bits or of 32-bit floating-point samples, in one or two channels, at 1000 to 192000 samples a second, of at most 16 MiB; it passes over any other file of these names.")
+set(TROVEN_SCORE_BACKUP_TEXT
+    "A score.dat that is short or malformed, or not written exactly as this program writes it, is read as far as it can be, the default table filling the rest. The first time the ranking is then saved (a name entered, or the ranking window closed), the old file is first copied to score.dat.bak, replacing any older copy; once saved, score.dat is clean and is not copied again.")
 set(TROVEN_LAUNCHER_TEXT
     "The desktop menu entry starts the game in $XDG_DATA_HOME/${TROVEN_APP_ID} (by default ~/.local/share/${TROVEN_APP_ID}), made when missing, so that the ranking stays there.")
 set(TROVEN_WAYLAND_TEXT

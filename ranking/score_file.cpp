@@ -1,6 +1,7 @@
 #include "score_file.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -12,6 +13,9 @@
 namespace troven {
 
 namespace {
+
+// Why a save failed, and when an irregular file was kept: QT_LOGGING_RULES="troven.save=true".
+Q_LOGGING_CATEGORY(saveLog, "troven.save", QtWarningMsg)
 
 QString reason(const QString& path, SaveResult::Failure failure) {
     switch (failure) {
@@ -145,7 +149,9 @@ SaveResult keepOriginalIfIrregular(const QString& path) {
         case ScoreFileState::Unreadable:
             break;
     }
-    return copyFile(path, backupPath(path));
+    SaveResult kept = copyFile(path, backupPath(path));
+    if (kept.ok()) qCInfo(saveLog) << path << "did not read cleanly: kept as" << backupPath(path);
+    return kept;
 }
 
 DisplayedTable loadTable(const QString& path) {
@@ -159,7 +165,9 @@ DisplayedTable loadTable(const QString& path) {
     return table;
 }
 
-SaveResult saveTable(const DisplayedTable& table, const QString& path) {
+namespace {
+
+SaveResult writeTable(const DisplayedTable& table, const QString& path) {
     if (SaveResult kept = keepOriginalIfIrregular(path); !kept.ok()) return kept;
 
     QSaveFile file(path);
@@ -183,6 +191,17 @@ SaveResult saveTable(const DisplayedTable& table, const QString& path) {
         return {failure, file.errorString()};
     }
     return {};
+}
+
+}  // namespace
+
+SaveResult saveTable(const DisplayedTable& table, const QString& path) {
+    SaveResult saved = writeTable(table, path);
+    if (!saved.ok()) {
+        qCInfo(saveLog).noquote() << "saving" << path << "failed:" << reason(path, saved.failure)
+                                  << "(" + saved.detail + ")";
+    }
+    return saved;
 }
 
 bool entersRanking(int count, const QString& path) {

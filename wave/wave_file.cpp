@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "sound_log.h"
+
 static_assert(std::endian::native == std::endian::little,
               "wave samples are handed to the sink in file byte order");
 
@@ -49,9 +51,14 @@ std::optional<WaveFormat::SampleFormat> sampleFormatOf(std::uint16_t tag, std::u
     return std::nullopt;
 }
 
+std::nullopt_t unplayable(const char* why) {
+    qCInfo(soundLog, "not a playable wave image: %s", why);
+    return std::nullopt;
+}
+
 // The "fmt " chunk's body, or nothing when this program cannot play it.
 std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::uint32_t size) {
-    if (size < 16 || !riff.has(body, 16)) return std::nullopt;
+    if (size < 16 || !riff.has(body, 16)) return unplayable("format chunk cut short");
     std::uint16_t tag = static_cast<std::uint16_t>(riff.u16(body));
     const std::uint32_t channels = riff.u16(body + 2);
     const std::uint32_t rate = riff.u32(body + 4);
@@ -59,12 +66,15 @@ std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::
     const std::uint32_t bits = riff.u16(body + 14);
     if (tag == wave_tag::kExtensible) {
         // The real encoding is the first two bytes of the sub-format GUID.
-        if (size < 40 || !riff.has(body, 40)) return std::nullopt;
+        if (size < 40 || !riff.has(body, 40)) return unplayable("extensible format cut short");
         tag = static_cast<std::uint16_t>(riff.u16(body + 24));
     }
     const std::optional<WaveFormat::SampleFormat> sampleFormat = sampleFormatOf(tag, bits);
     if (!sampleFormat || channels < 1 || channels > 2 || rate < 1000 || rate > 192000 ||
         blockAlign != channels * bits / 8) {
+        qCInfo(soundLog,
+               "not a playable wave image: format %u, %u bits, %u channels, %u Hz, %u-byte frames",
+               unsigned{tag}, bits, channels, rate, blockAlign);
         return std::nullopt;
     }
     return WaveFormat(*sampleFormat, static_cast<int>(channels), static_cast<int>(rate));
@@ -74,7 +84,7 @@ std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::
 
 std::optional<WaveSound> parseWave(const QByteArray& image) {
     const RiffReader riff(image);
-    if (!riff.tagAt(0, "RIFF") || !riff.tagAt(8, "WAVE")) return std::nullopt;
+    if (!riff.tagAt(0, "RIFF") || !riff.tagAt(8, "WAVE")) return unplayable("no RIFF/WAVE header");
 
     std::optional<WaveFormat> format;
     for (qint64 chunk = 12; riff.has(chunk, 8);) {
@@ -85,22 +95,35 @@ std::optional<WaveSound> parseWave(const QByteArray& image) {
             if (!format) return std::nullopt;
         } else if (riff.tagAt(chunk, "data")) {
             // Samples before their format, a cut-off data chunk or no whole frame: unplayable.
-            if (!format || !riff.has(body, size)) return std::nullopt;
+            if (!format) return unplayable("samples before their format");
+            if (!riff.has(body, size)) return unplayable("data chunk cut short");
             const qint64 frames = size / format->bytesPerFrame();
-            if (frames == 0) return std::nullopt;
+            if (frames == 0) return unplayable("no whole frame");
             return WaveSound{*format, riff.bytes(body, frames * format->bytesPerFrame())};
         }
         chunk = body + size + (size & 1);  // chunks are padded to an even length
     }
-    return std::nullopt;
+    return unplayable("no data chunk");
 }
 
 std::optional<WaveSound> readWaveFile(const QString& path) {
     // Only a regular file: opening a fifo of that name would wait for a writer.
-    if (!QFileInfo(path).isFile()) return std::nullopt;
+    if (!QFileInfo(path).isFile()) {
+        qCInfo(soundLog) << path << "is missing or not a regular file";
+        return std::nullopt;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return std::nullopt;
-    return parseWave(file.readAll());
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCInfo(soundLog) << path << "cannot be opened:" << file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > kMaxFileBytes) {
+        qCInfo(soundLog) << path << "is larger than" << kMaxFileBytes << "bytes";
+        return std::nullopt;
+    }
+    std::optional<WaveSound> sound = parseWave(file.readAll());
+    if (!sound) qCInfo(soundLog) << path << "passed over";
+    return sound;
 }
 
 }  // namespace troven

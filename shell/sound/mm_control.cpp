@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "audio_output.h"
+#include "sound_log.h"
 #include "sound_module.h"
 #include "wave_file.h"
 
@@ -55,6 +56,7 @@ void MMControl::open() {
     } else if (const QString copy = fallbacks_.value(fileName_); !copy.isEmpty()) {
         sound = readWaveFile(copy);
         if (sound) source_ = copy;
+        qCInfo(soundLog) << fileName_ << "not played: the built-in" << copy << "instead";
     }
     if (const SoundModule* module = sound ? soundModule() : nullptr) {
         output_.reset(module->createOutput(*sound));

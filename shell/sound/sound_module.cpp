@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QLibrary>
 
+#include "sound_log.h"
+
 namespace troven {
 namespace {
 
@@ -14,6 +16,7 @@ const SoundModule* loadSoundModule() {
     QLibrary library(QDir(QCoreApplication::applicationDirPath())
                          .filePath(QStringLiteral(TROVEN_SOUND_MODULE_DIR "/troven-sound.so")));
     const auto entry = reinterpret_cast<SoundModuleEntry>(library.resolve(kSoundModuleEntry));
+    if (!entry) qCInfo(soundLog) << "no sound module:" << library.errorString();
     return entry ? entry() : nullptr;
 }
 

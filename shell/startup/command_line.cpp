@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "command_line_texts.h"
@@ -30,6 +31,41 @@ QString wrapped(const QString& paragraph) {
         lineLength += word.size();
     }
     return result;
+}
+
+// Qt's own options, which QApplication takes off the command line (single or double dash):
+// those followed by a value, those standing alone, and those written word=value.
+const QStringList kQtOptionsWithValue =
+    QStringLiteral(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+        "qwindowtitle session style stylesheet display geometry title icon name visual")
+        .split(u' ');
+const QStringList kQtFlags =
+    QStringLiteral("reverse widgetcount sync nograb dograb testability").split(u' ');
+const QStringList kQtOptionsWithEquals =
+    QStringLiteral("style= stylesheet= qmljsdebugger= dialogs= fontengine=").split(u' ');
+
+// The arguments as they will be once QApplication has taken its own: the program's own options
+// can then be checked before a display is needed. An option of Qt's that the platform chosen
+// leaves in place is refused later, once QApplication has run.
+QStringList withoutQtOptions(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (i == 0 || !argument.startsWith(QLatin1Char('-'))) {
+            rest << argument;
+            continue;
+        }
+        const QString word = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (kQtOptionsWithValue.contains(word)) {
+            ++i;
+        } else if (!kQtFlags.contains(word) &&
+                   std::none_of(kQtOptionsWithEquals.begin(), kQtOptionsWithEquals.end(),
+                                [&](const QString& prefix) { return word.startsWith(prefix); })) {
+            rest << argument;
+        }
+    }
+    return rest;
 }
 
 void print(std::FILE* stream, const QString& message) {
@@ -73,7 +109,7 @@ std::optional<int> answerCommandLine(const QStringList& arguments) {
         print(stdout, QStringLiteral("%1 %2\n").arg(text(command_line_texts::kName),
                                                     text(command_line_texts::kVersion)));
     } else {
-        return std::nullopt;
+        return refuseUnknownArguments(withoutQtOptions(arguments));
     }
     return 0;
 }

@@ -7,8 +7,9 @@
 namespace troven {
 
 // --help and --version, answered on standard output from the arguments as given, before the
-// application object exists: no display, lock or sound is needed for them. Returns the exit code
-// when one was asked for, nothing when the program is to start.
+// application object exists: no display, lock or sound is needed for them. Anything else that is
+// neither the program's nor Qt's is refused there too, as refuseUnknownArguments() does. Returns
+// the exit code when the program is not to start, nothing when it is.
 std::optional<int> answerCommandLine(const QStringList& arguments);
 
 // What is left of the arguments once QApplication has taken its own options (-platform and the

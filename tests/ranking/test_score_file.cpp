@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <cstdlib>
@@ -249,6 +250,22 @@ TEST_F(ScoreFileTest, SaveIntoMissingFolderFailsWithAReason) {
     EXPECT_TRUE(message.startsWith("ランキングを「" + missing + "」に保存できませんでした。"))
         << message.toStdString();
     EXPECT_TRUE(message.contains(result.detail));
+}
+
+// Why a save failed goes to the error output only when asked for; by default the game is silent.
+TEST_F(ScoreFileTest, AFailedSaveIsLoggedOnlyWhenSwitchedOn) {
+    static QStringList logged;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { logged << message; });
+    const QString missing = path("no/such/folder/score.dat");
+    saveTable(DisplayedTable::defaults(), missing);
+    EXPECT_TRUE(logged.isEmpty()) << logged.join('\n').toStdString();
+    QLoggingCategory::setFilterRules(QStringLiteral("troven.save=true"));
+    saveTable(DisplayedTable::defaults(), missing);
+    QLoggingCategory::setFilterRules({});
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(logged.size(), 1);
+    EXPECT_TRUE(logged.front().contains(missing)) << logged.front().toStdString();
 }
 
 // The folder is read-only for the user who saves; root can write anywhere, so as root the

@@ -2,7 +2,7 @@
 # troven --help and --version answer on standard output and exit 0 before the program needs a
 # display: they are asked with the xcb platform and no X server, where QApplication would abort,
 # and leave no lock behind. What --help says the manual page says too. Anything else on the
-# command line is refused with exit status 2 before the program starts.
+# command line is refused with exit status 2 before the program starts, without a display too.
 # usage: test_command_line.sh GAME MANUAL_PAGE VERSION
 set -euo pipefail
 game=$(realpath "${1:?usage: test_command_line.sh GAME MANUAL_PAGE VERSION}")
@@ -38,15 +38,19 @@ description=$(sed -n '2,/^Options:/p' "$work/help" | sed '$d; 1s/^THE TROVEN: \(
 while IFS= read -r -d '' paragraph; do check_in_manual "$paragraph"; done \
     < <(awk 'BEGIN { RS = ""; ORS = "\0" } { print }' <<<"$description")
 while read -r _ _ text; do check_in_manual "$text"; done < <(grep -E '^  -' "$work/help" | sed 's/,//')
-echo "the manual page says what --help says"
+for file in score.dat card.wav wa.wav; do grep -q "$file" "$work/help" || fail "--help does not name $file"; done
+echo "the manual page says what --help says, and --help names the files the game reads"
 
-for arguments in "--bogus" "stray"; do
-    status=0
-    # shellcheck disable=SC2086 # one argument each
-    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" "$game" $arguments 2>"$work/error" ||
-        status=$?
-    [ "$status" -eq 2 ] || fail "'$arguments' ended with $status, not 2"
-    grep -q "troven --help" "$work/error" || fail "'$arguments' says: $(cat "$work/error")"
+with_display() { QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" "$game" "$@"; }
+# Qt's own options are left to Qt, whatever their place; what follows them is still checked.
+for arguments in "--bogus" "stray" "-reverse --bogus" "-platform offscreen stray"; do
+    for run in with_display without_display; do
+        status=0
+        # shellcheck disable=SC2086 # split into words on purpose
+        $run $arguments 2>"$work/error" || status=$?
+        [ "$status" -eq 2 ] || fail "'$arguments' $run ended with $status, not 2"
+        grep -q "troven --help" "$work/error" || fail "'$arguments' $run says: $(cat "$work/error")"
+    done
 done
-echo "unknown options and arguments are refused with exit status 2"
+echo "unknown options and arguments are refused with exit status 2, with a display or without"
 echo "3 passed, 0 failed"

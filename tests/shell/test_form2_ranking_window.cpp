@@ -72,6 +72,7 @@ class TestRankingWindow : public QObject {
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("RANKING"));
         QCOMPARE(f->size(), QSize(209, 287));
+        QVERIFY(testing::offCentre(f).manhattanLength() <= 8);
         QCOMPARE(f->minimumSize(), f->maximumSize());
         QVERIFY(
             !(f->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "form3_splash_window.h"
 #include "picture_box_widget.h"
+#include "shown_window.h"
 
 using troven::Form3;
 
@@ -22,6 +23,7 @@ class TestSplashWindow : public QObject {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QCOMPARE(form->size(), QSize(145, 89));
+        QVERIFY(troven::testing::offCentre(form).manhattanLength() <= 1);
         QVERIFY(form->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(form->windowTitle(), QStringLiteral("Form3"));
 
@@ -64,7 +66,7 @@ class TestSplashWindow : public QObject {
     }
     void handsOverToTheMainWindowOnce() {
         QFETCH(int, closedAt);
-        const int handedOverAt = closedAt >= 0 ? closedAt : Form3::kInterval;
+        const int handedOverAt = closedAt >= 0 ? closedAt : 1500;
         QElapsedTimer clock;
         QList<qint64> handOvers;
         clock.start();

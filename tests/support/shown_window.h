@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace troven::testing {
@@ -13,6 +14,11 @@ Window* shownWindow() {
         if (auto* window = qobject_cast<Window*>(w); window && window->isVisible()) return window;
     }
     return nullptr;
+}
+
+// How far a window's middle, frame included, lies from its screen's middle: (0, 0) when centred.
+inline QPoint offCentre(const QWidget* window) {
+    return window->frameGeometry().center() - window->screen()->geometry().center();
 }
 
 }  // namespace troven::testing

@@ -8,6 +8,8 @@
 
 #include "program_facts.h"
 
+#include "sound_log.h"
+
 namespace troven {
 namespace {
 
@@ -113,7 +115,12 @@ void PulseOutput::connect() {
     if (!context_) return;
     pa_context_set_state_callback(context_, &PulseOutput::onContextState, this);
     // Never start a server of our own: with none running, the game is silent.
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) disconnect();
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        // A refusal at once has gone through onContextState already, which told why.
+        if (context_)
+            qCInfo(soundLog, "no sound server: %s", pa_strerror(pa_context_errno(context_)));
+        disconnect();
+    }
 }
 
 void PulseOutput::openStream() {
@@ -201,6 +208,8 @@ void PulseOutput::onContextState(pa_context* context, void* self) {
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
+            qCInfo(soundLog, "no sound server, or it went away: %s",
+                   pa_strerror(pa_context_errno(context)));
             output->disconnect();
             break;
         default:
@@ -220,6 +229,8 @@ void PulseOutput::onStreamState(pa_stream* stream, void* self) {
             break;
         case PA_STREAM_FAILED:
         case PA_STREAM_TERMINATED:
+            qCInfo(soundLog, "sound stream ended: %s",
+                   pa_strerror(pa_context_errno(pa_stream_get_context(stream))));
             // The next play opens a new stream, or connects again if the server went away.
             pa_stream_set_state_callback(stream, nullptr, nullptr);
             pa_stream_set_write_callback(stream, nullptr, nullptr);

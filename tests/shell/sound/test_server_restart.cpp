@@ -65,6 +65,12 @@ class TestServerRestart : public QObject {
             device.setCommand(Command::Open);
             QTRY_VERIFY_WITH_TIMEOUT(device.isAudible(), 5000);
             play(device);
+            // The name a volume control lists the game by.
+            QProcess clients;
+            clients.start(QStringLiteral("pactl"),
+                          {QStringLiteral("list"), QStringLiteral("clients")});
+            QVERIFY(clients.waitForFinished());
+            QVERIFY(clients.readAllStandardOutput().contains("application.name = \"THE TROVEN\""));
 
             stopServer(dir.path());
             QTRY_VERIFY_WITH_TIMEOUT(!device.isAudible(), 5000);
