@@ -7,7 +7,6 @@
 #include <pulse/timeval.h>
 
 #include "program_facts.h"
-
 #include "sound_log.h"
 
 namespace troven {
