@@ -76,7 +76,7 @@ int recordFifo(const char* path, double rate, Output& out) {
 struct Monitor {
     pa_mainloop* loop = nullptr;
     std::string source;
-    pa_sample_spec spec{PA_SAMPLE_S16LE, 48000, 1};
+    pa_sample_spec format{PA_SAMPLE_S16LE, 48000, 1};
     pa_buffer_attr buffer{};
     Output* out = nullptr;
 };
@@ -106,7 +106,7 @@ void onContext(pa_context* context, void* data) {
     auto* m = static_cast<Monitor*>(data);
     switch (pa_context_get_state(context)) {
         case PA_CONTEXT_READY: {
-            pa_stream* stream = pa_stream_new(context, "sink recorder", &m->spec, nullptr);
+            pa_stream* stream = pa_stream_new(context, "sink recorder", &m->format, nullptr);
             pa_stream_set_read_callback(stream, &onReadable, m);
             const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY |
                                                               PA_STREAM_INTERPOLATE_TIMING |
@@ -132,7 +132,7 @@ void onSignal(pa_mainloop_api*, pa_signal_event*, int, void* data) {
 int recordMonitor(const char* source, unsigned rate, unsigned fragment, Output& out) {
     Monitor m;
     m.source = source;
-    m.spec.rate = rate;
+    m.format.rate = rate;
     m.buffer = {static_cast<uint32_t>(-1), static_cast<uint32_t>(-1), static_cast<uint32_t>(-1),
                 static_cast<uint32_t>(-1), fragment * 2};
     m.out = &out;

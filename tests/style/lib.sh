@@ -7,9 +7,9 @@ source_files() {
     if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
         git ls-files -- "$@"
     else
-        local spec args=()
-        for spec in "$@"; do
-            args+=(-o -path "./$spec")
+        local pattern args=()
+        for pattern in "$@"; do
+            args+=(-o -path "./$pattern")
         done
         find . -path ./build -prune -o -type f \( -false "${args[@]}" \) -print | sed 's|^\./||'
     fi
