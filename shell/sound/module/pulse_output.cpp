@@ -18,6 +18,10 @@ using namespace std::chrono_literals;
 constexpr pa_usec_t kTargetLatencyUsec = 20'000;
 // How long the stream runs on in silence after a sound before it is paused.
 constexpr auto kIdleBeforeCork = 3s;
+// Silence written after each sound. PipeWire's PulseAudio service plays a stream that holds
+// less than one of its cycles only once more is written: what stays behind must be silence.
+// Longer than the longest cycle servers run by default (2048 frames at 48 kHz).
+constexpr auto kTrailingSilence = 50ms;
 // A play asked for while the stream is still being set up is made once it is up, if by then it
 // is not too late to belong to the click that asked for it.
 constexpr auto kLatestDelayedPlay = 250ms;
@@ -49,6 +53,14 @@ QByteArray wholeFrames(const WaveSound& sound) {
     return sound.samples.left(sound.samples.size() / frame * frame);
 }
 
+QByteArray withTrailingSilence(const WaveSound& sound) {
+    const WaveFormat& format = sound.format;
+    const qsizetype frames = format.sampleRate() * kTrailingSilence.count() / 1000;
+    // Unsigned 8-bit samples are silent at their middle value.
+    const char silent = format.sampleFormat() == WaveFormat::UInt8 ? '\x80' : '\0';
+    return wholeFrames(sound) + QByteArray(frames * format.bytesPerFrame(), silent);
+}
+
 void release(pa_operation* operation) {
     if (operation) pa_operation_unref(operation);
 }
@@ -57,9 +69,9 @@ void release(pa_operation* operation) {
 
 PulseOutput::PulseOutput(const WaveSound& sound)
     : loop_(PulseLoop::shared()),
-      samples_(wholeFrames(sound)),
+      samples_(withTrailingSilence(sound)),
       spec_(sampleSpec(sound.format)),
-      duration_(std::chrono::microseconds(sound.format.durationForBytes(samples_.size()))) {
+      duration_(std::chrono::microseconds(sound.format.durationForBytes(sound.samples.size()))) {
     const PulseLoop::Lock lock(*loop_);
     idleTimer_ = loop_->api()->time_new(loop_->api(), nullptr, &PulseOutput::onIdle, this);
     connect();
@@ -130,10 +142,14 @@ void PulseOutput::openStream() {
     if (!stream_) return;
     pa_stream_set_state_callback(stream_, &PulseOutput::onStreamState, this);
     pa_stream_set_write_callback(stream_, &PulseOutput::onWritable, this);
-    // No prebuffering: a write starts playing at once, and a stream that ran dry keeps running,
-    // so the next write lands where the server reads now.
+    // Prebuffering of one frame: a write starts playing at once, and a stream that ran dry
+    // stands still where it stopped, so the next write lands where the server reads next. A
+    // stream that ran on through silence (no prebuffering) moved its read position on a thread
+    // of the server's own while a write was on its way, and now and then lost the sound's first
+    // cycle on PipeWire's PulseAudio service.
     const auto target = static_cast<uint32_t>(pa_usec_to_bytes(kTargetLatencyUsec, &spec_));
-    const pa_buffer_attr buffer{static_cast<uint32_t>(-1), target, 0, static_cast<uint32_t>(-1),
+    const auto frame = static_cast<uint32_t>(pa_frame_size(&spec_));
+    const pa_buffer_attr buffer{static_cast<uint32_t>(-1), target, frame, static_cast<uint32_t>(-1),
                                 static_cast<uint32_t>(-1)};
     corked_ = true;
     const auto flags =
@@ -162,17 +178,15 @@ void PulseOutput::disconnect() {
 
 void PulseOutput::start() {
     written_ = 0;
-    // The first write goes where the server reads now, replacing whatever is still queued; what
-    // the server cannot hold at once follows as it asks for more. The stream is paused while it
-    // is written: PipeWire's PulseAudio service moves a running stream's read position on a
-    // thread of its own, even through silence, and a write that met the move lost the sound's
-    // first cycle (5 ms) now and then, most often on a busy machine. A paused stream's read
-    // position stands still; the server takes the pause, the sound and the start in order.
-    if (!corked_) release(pa_stream_cork(stream_, 1, nullptr, nullptr));
+    // The first write goes where the server reads next, replacing whatever is still queued;
+    // what the server cannot hold at once follows as it asks for more. A running stream is not
+    // paused for the write: on PipeWire every pause and start takes the stream out of the sound
+    // graph and back in, on a thread that a busy machine delays, and the sound came late or
+    // lost a cycle in its middle.
     const pa_buffer_attr* buffer = pa_stream_get_buffer_attr(stream_);
     feed(buffer ? buffer->maxlength : static_cast<std::size_t>(samples_.size()),
          PA_SEEK_RELATIVE_ON_READ);
-    release(pa_stream_cork(stream_, 0, nullptr, nullptr));
+    if (corked_) release(pa_stream_cork(stream_, 0, nullptr, nullptr));
     corked_ = false;
     soundingUntil_ = Clock::now() + duration_;
     playAsked_ = {};

@@ -46,9 +46,9 @@ class PulseOutput final : public AudioOutput {
                        void* self);
 
     std::shared_ptr<PulseLoop> loop_;
-    const QByteArray samples_;
+    const QByteArray samples_;  // the sound, then a little silence
     const pa_sample_spec spec_;
-    const Clock::duration duration_;
+    const Clock::duration duration_;  // the sound's own
 
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;

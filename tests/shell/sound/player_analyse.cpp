@@ -2,13 +2,15 @@
 // the next play came before it ended, wa.wav heard whole at every game end that entered the
 // ranking, nothing else heard, and each card sound started soon after its click, measured
 // against the reference burst written just before it (a play whose burst the reference stream
-// lost is timed from the nearest play measured).
+// lost is timed from the nearest play measured). A sound whole but for a cycle of silence in its
+// middle counts as whole as long as the server itself reported at least as many lost cycles.
 //
-// usage: player_analyse CAPTURE LOG WORST_MS MEDIAN_MS card.wav wa.wav
-//   CAPTURE    what the server played: signed 16-bit little-endian mono at 44100 Hz
-//   LOG        the player's standard output
-//   WORST_MS   the longest delay allowed beyond the reference's
-//   MEDIAN_MS  the longest median delay allowed beyond the reference's
+// usage: player_analyse CAPTURE LOG WORST_MS MEDIAN_MS card.wav wa.wav [LOST_CYCLES]
+//   CAPTURE      what the server played: signed 16-bit little-endian mono at 44100 Hz
+//   LOG          the player's standard output
+//   WORST_MS     the longest delay allowed beyond the reference's
+//   MEDIAN_MS    the longest median delay allowed beyond the reference's
+//   LOST_CYCLES  how often the server's graph did not finish a cycle in time (0 unless given)
 // Exit status 0 when all holds, 1 when not, 2 on bad arguments.
 #include <QFile>
 #include <QRegularExpression>
@@ -55,9 +57,10 @@ double msFrom(std::size_t from, std::size_t to) { return ms(to) - ms(from); }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 7) {
+    if (argc != 7 && argc != 8) {
         std::fprintf(stderr,
-                     "usage: player_analyse CAPTURE LOG WORST_MS MEDIAN_MS card.wav wa.wav\n");
+                     "usage: player_analyse CAPTURE LOG WORST_MS MEDIAN_MS card.wav wa.wav "
+                     "[LOST_CYCLES]\n");
         return 2;
     }
     QFile captureFile(QString::fromLocal8Bit(argv[1]));
@@ -68,6 +71,7 @@ int main(int argc, char** argv) {
     }
     const double limitMs = QByteArray(argv[3]).toDouble();
     const double medianLimitMs = QByteArray(argv[4]).toDouble();
+    const int lostCycles = argc == 8 ? QByteArray(argv[7]).toInt() : 0;
     std::vector<KnownSound> sounds;
     for (int i = 5; i < 7; ++i) {
         auto sound = readKnownSound(QString::fromLocal8Bit(argv[i]));
@@ -96,6 +100,19 @@ int main(int argc, char** argv) {
         clicks.size(), card.size(), ranked, wa.size());
     if (clicks.empty() || card.size() != clicks.size()) problem("not every play was heard", -1);
     if (static_cast<std::size_t>(ranked) != wa.size()) problem("wa.wav heard wrongly often", -1);
+    // Silence in the middle of a sound that goes on as if it had been heard is a cycle the
+    // server's graph missed: the game wrote the whole sound before it began. Excused only as
+    // often as the server said it happened.
+    const auto gaps =
+        std::count_if(plays.begin(), plays.end(), [](const Play& p) { return p.gap > 0; });
+    for (const Play& p : plays) {
+        if (p.gap > 0)
+            std::printf("%s at %.3f s: a gap of silence %.1f ms in, the rest %.1f ms late\n",
+                        p.sound->name.c_str(), static_cast<double>(p.start) / kCaptureRate,
+                        ms(p.gap), ms(p.late));
+    }
+    std::printf("gaps in sounds: %td; cycles the server reported lost: %d\n", gaps, lostCycles);
+    if (gaps > lostCycles) problem("a gap in a sound that the server did not lose", -1);
 
     std::vector<double> delays;
     std::vector<std::size_t> measured, unmeasured;  // plays with a burst before, and without

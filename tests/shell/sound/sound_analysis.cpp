@@ -16,8 +16,10 @@ constexpr std::size_t kHead = kCaptureRate / 50;    // a sound's first 20 ms fin
 constexpr std::size_t kRefine = kCaptureRate / 10;  // and its first 100 ms where exactly
 constexpr std::size_t kMaxRestartGap = kCaptureRate / 10;
 constexpr std::size_t kEdge = kCaptureRate / 500;
+// Two cycles of 256 frames at 48 kHz (10.7 ms), and the 1 ms pieces at the gap's edges.
+constexpr std::size_t kMaxGap = kCaptureRate * 13 / 1000;
 constexpr double kSilence = 0.002;   // below about -54 dBFS a sample counts as silence
-constexpr double kFindLevel = 0.8;   // correlation with a sound's head that marks a start
+constexpr double kFindLevel = 0.7;   // correlation with a sound's head that marks a start
 constexpr double kMatchLevel = 0.9;  // correlation of a 10 ms piece that counts as heard
 
 double sampleAt(const WaveSound& wave, qsizetype frame, int channel) {
@@ -124,6 +126,50 @@ std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::siz
     return matchedLength(capture, sound, start, from, kFine, std::min(size, coarse + kChunk));
 }
 
+// How much later than its place the sound follows from `at` on, counted from `start`: the delay
+// up to `most` whose stretch of the sound best matches the 5 ms heard there.
+std::size_t likeliestDelay(const Signal& capture, const KnownSound& sound, std::size_t start,
+                           std::size_t at, std::size_t most) {
+    const std::size_t n = kChunk / 2;
+    std::size_t best = 0;
+    double bestLevel = -1;
+    for (std::size_t delay = 0; delay <= std::min(most, at); ++delay) {
+        if (at - delay + n > sound.samples.size()) continue;
+        const double level = correlation(&capture[start + at], &sound.samples[at - delay], n);
+        if (level > bestLevel) {
+            bestLevel = level;
+            best = delay;
+        }
+    }
+    return best;
+}
+
+// Where a play stopped matching after its beginning was heard, a silent gap of at most two
+// server cycles may follow and then the rest of the sound, at its own place (the server lost the
+// cycle's samples) or later by the gap (it held the sound back a cycle), for at least 5 ms and
+// up to its end or to `next`, where the next play of it starts. Returns how much later the rest
+// came. A sound that lost its beginning or its end is not whole.
+std::optional<std::size_t> resumedAfterGap(const Signal& capture, const KnownSound& sound,
+                                           std::size_t start, std::size_t heard, std::size_t next) {
+    if (heard == 0) return std::nullopt;
+    const auto at = [&](std::size_t offset) {
+        return capture.begin() + static_cast<std::ptrdiff_t>(start + offset);
+    };
+    for (std::size_t end = heard + kFine; end <= heard + kMaxGap; end += kFine) {
+        if (start + end + kChunk / 2 > capture.size()) break;
+        const auto loud =
+            std::count_if(at(heard), at(end), [](double v) { return std::abs(v) > kSilence; });
+        if (loud > static_cast<std::ptrdiff_t>(2 * kFine)) break;  // more than its edges
+        const std::size_t delay = likeliestDelay(capture, sound, start, end, end - heard + kFine);
+        const std::size_t limit = std::min(sound.samples.size(), next - std::min(next, delay));
+        if (end - delay + kChunk / 2 <= limit &&
+            matchedLength(capture, sound, start + delay, end - delay, kChunk, limit) == limit) {
+            return delay;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Signal signalFromS16(const QByteArray& bytes) {
@@ -170,12 +216,25 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
     std::vector<Play> plays;
     for (const KnownSound& sound : sounds) {
         // A play's own samples are not searched again for a start.
+        const std::size_t first = plays.size();
         std::size_t from = 0;
         while (const auto start = findStart(capture, sound, from)) {
             const std::size_t heard = heardLength(capture, sound, *start);
             plays.push_back({&sound, *start, heard, PlayKind::Short});
             // A 1 ms piece that a restart cuts near its end may still match.
             from = *start + std::max(heard, kHead / 2) - kFine;
+        }
+        // A play that stopped at a gap is heard on after it, to its end or to the next play.
+        for (std::size_t i = first; i < plays.size(); ++i) {
+            Play& p = plays[i];
+            const std::size_t next =
+                i + 1 < plays.size() ? plays[i + 1].start - p.start : capture.size();
+            if (p.heard == std::min(sound.samples.size(), next)) continue;
+            if (const auto late = resumedAfterGap(capture, sound, p.start, p.heard, next)) {
+                p.gap = p.heard;
+                p.late = *late;
+                p.heard = std::min(sound.samples.size(), next - *late);
+            }
         }
     }
     std::sort(plays.begin(), plays.end(),
@@ -198,7 +257,8 @@ std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays) {
         // A resampler smears a sound's edges by a few samples; a play that stopped early may
         // still be heard in the 10 ms piece it stopped in.
         const std::size_t begin = p.start - std::min(p.start, kEdge);
-        const std::size_t end = p.start + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
+        const std::size_t end =
+            p.start + p.late + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
         for (std::size_t k = begin; k < std::min(end, capture.size()); ++k) explained[k] = true;
     }
     std::size_t stray = 0;
@@ -214,6 +274,7 @@ std::string describe(const std::vector<Play>& plays) {
         if (!out.empty()) out += ' ';
         out += p.sound->name;
         out += p.kind == PlayKind::Whole ? ":whole" : p.kind == PlayKind::Cut ? ":cut" : ":short";
+        if (p.gap > 0) out += "+gap";
     }
     return out;
 }

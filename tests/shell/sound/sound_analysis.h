@@ -32,8 +32,14 @@ enum class PlayKind { Whole, Cut, Short };
 struct Play {
     const KnownSound* sound;
     std::size_t start;  // sample of the recording where the sound's first sample was heard
-    std::size_t heard;  // how many of its samples followed there unchanged, in 10 ms pieces
+    std::size_t heard;  // how many of its samples were heard unchanged, in 10 ms pieces
     PlayKind kind;
+    // Where, counted from `start`, a silent gap of at most two cycles of a sound server's graph
+    // began, after which the sound went on (a cycle the server lost or held the sound back, as a
+    // busy machine makes PipeWire do); 0 when there was none. `late`: how much later than its
+    // place the rest was heard, 0 when the gap's samples were lost instead.
+    std::size_t gap = 0;
+    std::size_t late = 0;
 };
 
 // What the pipe sink writes: signed 16-bit little-endian mono at kCaptureRate.
@@ -46,7 +52,7 @@ std::optional<KnownSound> readKnownSound(const QString& path);
 std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>& sounds);
 // Samples above silence that no play explains (2 ms around each play are allowed for).
 std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays);
-// "card.wav:whole card.wav:cut ...".
+// "card.wav:whole card.wav:cut card.wav:whole+gap ...".
 std::string describe(const std::vector<Play>& plays);
 
 }  // namespace troven::test
