@@ -4,8 +4,9 @@
 # click; wa.wav at every game end that enters the ranking. A low-latency reference stream beside
 # it gives the server's own delay: each card sound's delay beyond it must stay within WORST_MS,
 # and their median within MEDIAN_MS. On PipeWire, whose graph misses a cycle now and then on a
-# busy machine and plays silence for it, the server's profiler counts those cycles: a sound may
-# have as many short gaps of silence in its middle, and no more. With TROVEN_KEEP_CAPTURE set to
+# busy machine (a short gap in a sound, its first cycle or two missing, a sound a cycle or two
+# late, a scrap out of its place), the server's profiler counts those cycles, and what they
+# explain is allowed up to the cycles they span and no further. With TROVEN_KEEP_CAPTURE set to
 # a folder, the recording, the player's log, the server's log and its profile are kept there.
 # usage: e2e_player_sound.sh [--pipewire] SCRIPTED_PLAYER PLAYER_ANALYSE [PLAYS] [WORST_MS] [MEDIAN_MS]
 set -euo pipefail

@@ -63,36 +63,6 @@ double correlation(const double* a, const double* b, std::size_t n) {
     return energy > 0 ? dot(a, b, n) / std::sqrt(energy) : 0;
 }
 
-// The next place from `from` on where the sound's head is heard. Among the places close to the
-// first good one, the one that matches the longest stretch of the sound wins: in a held note the
-// head matches again one period later, the note's change only at the true start.
-std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& sound,
-                                     std::size_t from) {
-    const std::size_t head = std::min(kHead, sound.samples.size());
-    if (capture.size() < head) return std::nullopt;
-    const std::size_t last = capture.size() - head;
-    for (std::size_t k = from; k <= last; ++k) {
-        // Where nothing is heard the costly product is skipped.
-        if (std::abs(capture[k]) <= kSilence && std::abs(capture[k + head / 2]) <= kSilence) {
-            continue;
-        }
-        if (correlation(&capture[k], sound.samples.data(), head) < kFindLevel) continue;
-        const std::size_t span = std::min(kRefine, sound.samples.size());
-        std::size_t best = k;
-        double bestLevel = -1;
-        for (std::size_t j = k; j <= std::min(last, k + head); ++j) {
-            const std::size_t n = std::min(span, capture.size() - j);
-            const double level = correlation(&capture[j], sound.samples.data(), n);
-            if (level > bestLevel) {
-                bestLevel = level;
-                best = j;
-            }
-        }
-        return best;
-    }
-    return std::nullopt;
-}
-
 // How far from `from` the capture after `start` follows the sound, compared `piece` samples at
 // a time, until `limit`.
 std::size_t matchedLength(const Signal& capture, const KnownSound& sound, std::size_t start,
@@ -114,6 +84,42 @@ std::size_t matchedLength(const Signal& capture, const KnownSound& sound, std::s
         heard += n;
     }
     return heard;
+}
+
+// The next place from `from` on where the sound's head is heard. Among the places close to the
+// first good one, the one that matches the longest stretch of the sound wins, then the one that
+// matches its first 100 ms best: in a held note the head matches again one period later, the
+// note's change only at the true start; a sound whose rest came a cycle late matches more of its
+// first 100 ms a cycle later, yet a longer stretch from its true start.
+std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& sound,
+                                     std::size_t from) {
+    const std::size_t head = std::min(kHead, sound.samples.size());
+    if (capture.size() < head) return std::nullopt;
+    const std::size_t last = capture.size() - head;
+    for (std::size_t k = from; k <= last; ++k) {
+        // Where nothing is heard the costly product is skipped.
+        if (std::abs(capture[k]) <= kSilence && std::abs(capture[k + head / 2]) <= kSilence) {
+            continue;
+        }
+        if (correlation(&capture[k], sound.samples.data(), head) < kFindLevel) continue;
+        const std::size_t span = std::min(kRefine, sound.samples.size());
+        std::size_t best = k;
+        std::size_t bestHeard = 0;
+        double bestLevel = -1;
+        for (std::size_t j = k; j <= std::min(last, k + head); ++j) {
+            const std::size_t heard =
+                matchedLength(capture, sound, j, 0, kChunk, sound.samples.size());
+            const std::size_t n = std::min(span, capture.size() - j);
+            const double level = correlation(&capture[j], sound.samples.data(), n);
+            if (heard > bestHeard || (heard == bestHeard && level > bestLevel)) {
+                bestHeard = heard;
+                bestLevel = level;
+                best = j;
+            }
+        }
+        return best;
+    }
+    return std::nullopt;
 }
 
 // A 10 ms piece still matches when the next play starts late inside it: its last piece and the
@@ -168,6 +174,29 @@ std::optional<std::size_t> resumedAfterGap(const Signal& capture, const KnownSou
         }
     }
     return std::nullopt;
+}
+
+// A play whose beginning the server lost, of at most two cycles: from `at` on, where no play
+// explains what is heard, the rest of the sound up to its end or to `next`, where the next play of
+// it starts. Its start is put where its first sample would have been.
+std::optional<Play> headlessPlay(const Signal& capture, const KnownSound& sound, std::size_t at,
+                                 std::size_t next) {
+    const std::size_t n = kChunk / 2;
+    if (at + n > capture.size() || sound.samples.size() < kMaxGap + n) return std::nullopt;
+    std::size_t lost = 0;
+    double bestLevel = -1;
+    for (std::size_t head = 1; head <= std::min(kMaxGap, at); ++head) {
+        const double level = correlation(&capture[at], &sound.samples[head], n);
+        if (level > bestLevel) {
+            bestLevel = level;
+            lost = head;
+        }
+    }
+    if (bestLevel < kMatchLevel) return std::nullopt;
+    const std::size_t start = at - lost;
+    const std::size_t limit = std::min(sound.samples.size(), next - start);
+    if (matchedLength(capture, sound, start, lost, kChunk, limit) != limit) return std::nullopt;
+    return Play{&sound, start, limit, PlayKind::Short, 0, 0, lost};
 }
 
 }  // namespace
@@ -230,10 +259,36 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
             const std::size_t next =
                 i + 1 < plays.size() ? plays[i + 1].start - p.start : capture.size();
             if (p.heard == std::min(sound.samples.size(), next)) continue;
+            if (p.heard == 0) {
+                // Found by the rest of its head: what follows the silence may be a play whose
+                // beginning was lost.
+                const auto rest = std::find_if(
+                    capture.begin() + static_cast<std::ptrdiff_t>(p.start),
+                    capture.begin() +
+                        static_cast<std::ptrdiff_t>(std::min(capture.size(), p.start + kMaxGap)),
+                    [](double v) { return std::abs(v) > kSilence; });
+                const auto at = static_cast<std::size_t>(rest - capture.begin());
+                const std::size_t until = std::min(capture.size(), p.start + next);
+                if (const auto play = headlessPlay(capture, sound, at, until)) p = *play;
+                continue;
+            }
             if (const auto late = resumedAfterGap(capture, sound, p.start, p.heard, next)) {
                 p.gap = p.heard;
                 p.late = *late;
                 p.heard = std::min(sound.samples.size(), next - *late);
+            }
+        }
+    }
+    // What no play explains may be a play whose beginning was lost.
+    for (const Stray& stray : strays(capture, plays)) {
+        for (const KnownSound& sound : sounds) {
+            std::size_t next = capture.size();
+            for (const Play& p : plays) {
+                if (p.sound == &sound && p.start > stray.start) next = std::min(next, p.start);
+            }
+            if (const auto play = headlessPlay(capture, sound, stray.start, next)) {
+                plays.push_back(*play);
+                break;
             }
         }
     }
@@ -251,7 +306,7 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
     return plays;
 }
 
-std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays) {
+std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays) {
     std::vector<bool> explained(capture.size());
     for (const Play& p : plays) {
         // A resampler smears a sound's edges by a few samples; a play that stopped early may
@@ -261,11 +316,22 @@ std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays) {
             p.start + p.late + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
         for (std::size_t k = begin; k < std::min(end, capture.size()); ++k) explained[k] = true;
     }
-    std::size_t stray = 0;
+    std::vector<Stray> found;
     for (std::size_t k = 0; k < capture.size(); ++k) {
-        if (!explained[k] && std::abs(capture[k]) > kSilence) ++stray;
+        if (explained[k] || std::abs(capture[k]) <= kSilence) continue;
+        if (found.empty() || k - (found.back().start + found.back().length) >= kChunk) {
+            found.push_back({k, 0, 0});
+        }
+        found.back().length = k + 1 - found.back().start;
+        ++found.back().loud;
     }
-    return stray;
+    return found;
+}
+
+std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays) {
+    std::size_t loud = 0;
+    for (const Stray& s : strays(capture, plays)) loud += s.loud;
+    return loud;
 }
 
 std::string describe(const std::vector<Play>& plays) {
@@ -275,6 +341,7 @@ std::string describe(const std::vector<Play>& plays) {
         out += p.sound->name;
         out += p.kind == PlayKind::Whole ? ":whole" : p.kind == PlayKind::Cut ? ":cut" : ":short";
         if (p.gap > 0) out += "+gap";
+        if (p.lostHead > 0) out += "+headless";
     }
     return out;
 }

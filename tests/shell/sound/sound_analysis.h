@@ -40,6 +40,9 @@ struct Play {
     // place the rest was heard, 0 when the gap's samples were lost instead.
     std::size_t gap = 0;
     std::size_t late = 0;
+    // How many of its first samples were not heard, at most two cycles' worth: the server lost
+    // the sound's beginning, and `start` is where it would have been heard. 0 for most plays.
+    std::size_t lostHead = 0;
 };
 
 // What the pipe sink writes: signed 16-bit little-endian mono at kCaptureRate.
@@ -50,9 +53,17 @@ std::optional<KnownSound> readKnownSound(const QString& path);
 
 // Every play of the sounds, in the order heard.
 std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>& sounds);
-// Samples above silence that no play explains (2 ms around each play are allowed for).
+// A stretch of sound that no play explains (2 ms around each play are allowed for): from its
+// first sample above silence to its last, without 10 ms of silence inside.
+struct Stray {
+    std::size_t start;
+    std::size_t length;
+    std::size_t loud;  // its samples above silence
+};
+std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays);
+// The samples above silence in all of them.
 std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays);
-// "card.wav:whole card.wav:cut card.wav:whole+gap ...".
+// "card.wav:whole card.wav:cut card.wav:whole+gap card.wav:whole+headless ...".
 std::string describe(const std::vector<Play>& plays);
 
 }  // namespace troven::test

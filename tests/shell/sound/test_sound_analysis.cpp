@@ -50,6 +50,7 @@ class TestSoundAnalysis : public QObject {
     void catchesWhatIsNotAWholePlay();
     void tellsALostServerCycleFromALostSound_data();
     void tellsALostServerCycleFromALostSound();
+    void splitsStraySoundAtSilence();
     void findsSoundsStoredInOtherFormats();
 };
 
@@ -132,8 +133,13 @@ void TestSoundAnalysis::tellsALostServerCycleFromALostSound_data() {
     QTest::newRow("two cycles lost") << gap(0.2031, 0.0107, 0.2138) << "card.wav:whole+gap";
     QTest::newRow("three cycles lost") << gap(0.2031, 0.016, 0.2191) << "card.wav:short";
     QTest::newRow("the rest a cycle late") << gap(0.2031, 0.0053, 0.2031) << "card.wav:whole+gap";
+    QTest::newRow("the rest a cycle late, 16 ms in")
+        << gap(0.016, 0.0053, 0.016) << "card.wav:whole+gap";
     QTest::newRow("the rest three cycles late") << gap(0.2031, 0.016, 0.2031) << "card.wav:short";
-    QTest::newRow("its beginning lost") << gap(0, 0.0053, 0.0053) << "card.wav:short";
+    QTest::newRow("its first cycle lost") << gap(0, 0.0053, 0.0053) << "card.wav:whole+headless";
+    QTest::newRow("its first two cycles lost")
+        << gap(0, 0.0107, 0.0107) << "card.wav:whole+headless";
+    QTest::newRow("its first three cycles lost") << gap(0, 0.016, 0.016) << "";
     QTest::newRow("its end lost") << gap(0.395, 0.005, 0.4) << "card.wav:short";
     QTest::newRow("a cycle lost before a quick restart")
         << join({silence(0.1), first(card, 0.0303), silence(0.0053),
@@ -147,8 +153,22 @@ void TestSoundAnalysis::tellsALostServerCycleFromALostSound() {
     const std::vector<KnownSound> sounds{sound("card.wav", 0.4, 1)};
     const auto plays = findPlays(capture, sounds);
     QCOMPARE(QString::fromStdString(describe(plays)), heard);
-    if (heard.contains(QLatin1String("+gap")))
+    if (heard.contains(QLatin1String("+gap")) || heard.contains(QLatin1String("+headless")))
         QCOMPARE(strayLength(capture, plays), std::size_t(0));
+}
+
+void TestSoundAnalysis::splitsStraySoundAtSilence() {
+    // Scraps 5 ms apart are one stretch, 20 ms apart two, each from its first sound to its last.
+    const Signal capture = join({silence(0.1), noise(0.003, 7), silence(0.005), noise(0.003, 8),
+                                 silence(0.02), noise(0.003, 9), silence(0.1)});
+    const auto found = strays(capture, {});
+    QCOMPARE(found.size(), std::size_t(2));
+    const auto near = [](std::size_t samples, double seconds) {
+        return std::abs(static_cast<double>(samples) / kCaptureRate - seconds) < 0.0005;
+    };
+    QVERIFY(near(found[0].start, 0.1) && near(found[0].length, 0.011));
+    QVERIFY(near(found[1].start, 0.131) && near(found[1].length, 0.003));
+    QCOMPARE(strayLength(capture, {}), found[0].loud + found[1].loud);
 }
 
 void TestSoundAnalysis::findsSoundsStoredInOtherFormats() {
