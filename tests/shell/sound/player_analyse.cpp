@@ -3,10 +3,11 @@
 // ranking, nothing else heard, and each card sound started soon after its click, measured
 // against the reference burst written just before it (a play whose burst the reference stream
 // lost is timed from the nearest play measured). A busy machine makes PipeWire's graph miss a
-// cycle now and then, which shows as a short gap in a sound, a sound's first cycle or two
-// missing, a sound a cycle or two late, or a scrap of sound out of its place: each such thing is
-// put down to the cycles the server itself reported lost, at the cycles it spans, as long as they
-// last; a program at fault shows the same things on a server that lost nothing.
+// cycle now and then, which shows as a short gap in a sound, a cycle or two of it missing in its
+// middle, at its beginning or at its end, a sound a cycle or two late, or a scrap of sound out of
+// its place: each such thing is put down to the cycles the server itself reported lost, at the
+// cycles it spans, as long as they last; a program at fault shows the same things on a server that
+// lost nothing.
 //
 // usage: player_analyse CAPTURE LOG WORST_MS MEDIAN_MS card.wav wa.wav [LOST_CYCLES]
 //   CAPTURE      what the server played: signed 16-bit little-endian mono at 44100 Hz
@@ -134,7 +135,11 @@ int main(int argc, char** argv) {
     // cycle or two missing, is the server's graph missing cycles: the game wrote the whole sound
     // before it began.
     for (const Play& p : plays) {
-        if (p.gap > 0) {
+        if (p.skipped > 0) {
+            std::printf("%s at %.3f s: %.1f ms of it missing %.1f ms in\n", p.sound->name.c_str(),
+                        seconds(p.start), ms(p.skipped), ms(p.gap));
+            if (!lost.explain(ms(p.skipped))) problem("samples the server did not lose", -1);
+        } else if (p.gap > 0) {
             std::printf("%s at %.3f s: a gap of silence %.1f ms in, the rest %.1f ms late\n",
                         p.sound->name.c_str(), seconds(p.start), ms(p.gap), ms(p.late));
             if (!lost.explain(kCycleMs)) problem("a gap that the server did not lose", -1);
@@ -143,6 +148,11 @@ int main(int argc, char** argv) {
             std::printf("%s at %.3f s: its first %.1f ms not heard\n", p.sound->name.c_str(),
                         seconds(p.start), ms(p.lostHead));
             if (!lost.explain(ms(p.lostHead))) problem("a beginning the server did not lose", -1);
+        }
+        if (p.lostTail > 0) {
+            std::printf("%s at %.3f s: its last %.1f ms not heard\n", p.sound->name.c_str(),
+                        seconds(p.start), ms(p.lostTail));
+            if (!lost.explain(ms(p.lostTail))) problem("an end the server did not lose", -1);
         }
     }
     // Later than allowed by no more than the cycles the server lost.

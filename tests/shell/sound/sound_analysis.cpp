@@ -176,6 +176,31 @@ std::optional<std::size_t> resumedAfterGap(const Signal& capture, const KnownSou
     return std::nullopt;
 }
 
+// Where a play stopped matching, the rest of the sound may follow at once from up to two cycles
+// further on. Returns how many samples were skipped, the rest heard up to its end or to `next`.
+std::optional<std::size_t> skippedAhead(const Signal& capture, const KnownSound& sound,
+                                        std::size_t start, std::size_t heard, std::size_t next) {
+    const std::size_t n = kChunk / 2;
+    const std::size_t at = heard + kFine;  // past the 1 ms piece the hole fell in
+    if (heard == 0 || start + at + n > capture.size()) return std::nullopt;
+    std::size_t skip = 0;
+    double bestLevel = -1;
+    for (std::size_t s = 1; s <= std::min(kMaxGap, start) && at + s + n <= sound.samples.size();
+         ++s) {
+        const double level = correlation(&capture[start + at], &sound.samples[at + s], n);
+        if (level > bestLevel) {
+            bestLevel = level;
+            skip = s;
+        }
+    }
+    if (bestLevel < kMatchLevel) return std::nullopt;
+    const std::size_t limit = std::min(sound.samples.size(), next + skip);
+    if (matchedLength(capture, sound, start - skip, at + skip, kChunk, limit) != limit) {
+        return std::nullopt;
+    }
+    return skip;
+}
+
 // A play whose beginning the server lost, of at most two cycles: from `at` on, where no play
 // explains what is heard, the rest of the sound up to its end or to `next`, where the next play of
 // it starts. Its start is put where its first sample would have been.
@@ -196,7 +221,8 @@ std::optional<Play> headlessPlay(const Signal& capture, const KnownSound& sound,
     const std::size_t start = at - lost;
     const std::size_t limit = std::min(sound.samples.size(), next - start);
     if (matchedLength(capture, sound, start, lost, kChunk, limit) != limit) return std::nullopt;
-    return Play{&sound, start, limit, PlayKind::Short, 0, 0, lost};
+    return Play{
+        .sound = &sound, .start = start, .heard = limit, .kind = PlayKind::Short, .lostHead = lost};
 }
 
 }  // namespace
@@ -253,7 +279,8 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
             // A 1 ms piece that a restart cuts near its end may still match.
             from = *start + std::max(heard, kHead / 2) - kFine;
         }
-        // A play that stopped at a gap is heard on after it, to its end or to the next play.
+        // A play that stopped at a gap, or where samples went missing, is heard on after it, to
+        // its end or to the next play.
         for (std::size_t i = first; i < plays.size(); ++i) {
             Play& p = plays[i];
             const std::size_t next =
@@ -276,6 +303,14 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
                 p.gap = p.heard;
                 p.late = *late;
                 p.heard = std::min(sound.samples.size(), next - *late);
+            } else if (const auto skip = skippedAhead(capture, sound, p.start, p.heard, next)) {
+                p.gap = p.heard;
+                p.skipped = *skip;
+                p.heard = std::min(sound.samples.size(), next + *skip);
+            } else if (sound.samples.size() - p.heard <= kMaxGap && next >= sound.samples.size()) {
+                // Its end lost: at most two cycles.
+                p.lostTail = sound.samples.size() - p.heard;
+                p.heard = sound.samples.size();
             }
         }
     }
@@ -313,7 +348,7 @@ std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays)
         // still be heard in the 10 ms piece it stopped in.
         const std::size_t begin = p.start - std::min(p.start, kEdge);
         const std::size_t end =
-            p.start + p.late + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
+            p.start + p.late + p.heard - p.skipped + (p.kind == PlayKind::Whole ? kEdge : kChunk);
         for (std::size_t k = begin; k < std::min(end, capture.size()); ++k) explained[k] = true;
     }
     std::vector<Stray> found;
@@ -342,6 +377,7 @@ std::string describe(const std::vector<Play>& plays) {
         out += p.kind == PlayKind::Whole ? ":whole" : p.kind == PlayKind::Cut ? ":cut" : ":short";
         if (p.gap > 0) out += "+gap";
         if (p.lostHead > 0) out += "+headless";
+        if (p.lostTail > 0) out += "+tailless";
     }
     return out;
 }

@@ -40,9 +40,14 @@ struct Play {
     // place the rest was heard, 0 when the gap's samples were lost instead.
     std::size_t gap = 0;
     std::size_t late = 0;
+    // How many of its samples were missing at `gap` with nothing in their place, the rest then
+    // heard that much early: samples of up to two cycles that never reached the recording.
+    std::size_t skipped = 0;
     // How many of its first samples were not heard, at most two cycles' worth: the server lost
     // the sound's beginning, and `start` is where it would have been heard. 0 for most plays.
     std::size_t lostHead = 0;
+    // Likewise its last samples, counted in `heard`.
+    std::size_t lostTail = 0;
 };
 
 // What the pipe sink writes: signed 16-bit little-endian mono at kCaptureRate.
@@ -63,7 +68,8 @@ struct Stray {
 std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays);
 // The samples above silence in all of them.
 std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays);
-// "card.wav:whole card.wav:cut card.wav:whole+gap card.wav:whole+headless ...".
+// "card.wav:whole card.wav:cut card.wav:whole+gap card.wav:whole+headless
+// card.wav:whole+tailless ...".
 std::string describe(const std::vector<Play>& plays);
 
 }  // namespace troven::test
