@@ -132,22 +132,33 @@ std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::siz
     return matchedLength(capture, sound, start, from, kFine, std::min(size, coarse + kChunk));
 }
 
+struct Match {
+    std::size_t offset;
+    double level;
+};
+
+// Of the places in the sound from `first` to `last`, counting either way, the one whose 5 ms best
+// match the 5 ms heard at `at`, and how well; on a tie the one nearer `first`.
+Match bestMatch(const Signal& capture, std::size_t at, const KnownSound& sound, std::size_t first,
+                std::size_t last) {
+    const std::size_t n = kChunk / 2;
+    Match best{first, -1};
+    if (at + n > capture.size()) return best;
+    const std::size_t span = first <= last ? last - first : first - last;
+    for (std::size_t i = 0; i <= span; ++i) {
+        const std::size_t offset = first <= last ? first + i : first - i;
+        if (offset + n > sound.samples.size()) continue;
+        const double level = correlation(&capture[at], &sound.samples[offset], n);
+        if (level > best.level) best = {offset, level};
+    }
+    return best;
+}
+
 // How much later than its place the sound follows from `at` on, counted from `start`: the delay
 // up to `most` whose stretch of the sound best matches the 5 ms heard there.
 std::size_t likeliestDelay(const Signal& capture, const KnownSound& sound, std::size_t start,
                            std::size_t at, std::size_t most) {
-    const std::size_t n = kChunk / 2;
-    std::size_t best = 0;
-    double bestLevel = -1;
-    for (std::size_t delay = 0; delay <= std::min(most, at); ++delay) {
-        if (at - delay + n > sound.samples.size()) continue;
-        const double level = correlation(&capture[start + at], &sound.samples[at - delay], n);
-        if (level > bestLevel) {
-            bestLevel = level;
-            best = delay;
-        }
-    }
-    return best;
+    return at - bestMatch(capture, start + at, sound, at, at - std::min(most, at)).offset;
 }
 
 // Where a play stopped matching after its beginning was heard, a silent gap of at most two
@@ -180,20 +191,12 @@ std::optional<std::size_t> resumedAfterGap(const Signal& capture, const KnownSou
 // further on. Returns how many samples were skipped, the rest heard up to its end or to `next`.
 std::optional<std::size_t> skippedAhead(const Signal& capture, const KnownSound& sound,
                                         std::size_t start, std::size_t heard, std::size_t next) {
-    const std::size_t n = kChunk / 2;
     const std::size_t at = heard + kFine;  // past the 1 ms piece the hole fell in
-    if (heard == 0 || start + at + n > capture.size()) return std::nullopt;
-    std::size_t skip = 0;
-    double bestLevel = -1;
-    for (std::size_t s = 1; s <= std::min(kMaxGap, start) && at + s + n <= sound.samples.size();
-         ++s) {
-        const double level = correlation(&capture[start + at], &sound.samples[at + s], n);
-        if (level > bestLevel) {
-            bestLevel = level;
-            skip = s;
-        }
-    }
-    if (bestLevel < kMatchLevel) return std::nullopt;
+    if (heard == 0 || start == 0) return std::nullopt;
+    const Match match =
+        bestMatch(capture, start + at, sound, at + 1, at + std::min(kMaxGap, start));
+    if (match.level < kMatchLevel) return std::nullopt;
+    const std::size_t skip = match.offset - at;
     const std::size_t limit = std::min(sound.samples.size(), next + skip);
     if (matchedLength(capture, sound, start - skip, at + skip, kChunk, limit) != limit) {
         return std::nullopt;
@@ -206,18 +209,10 @@ std::optional<std::size_t> skippedAhead(const Signal& capture, const KnownSound&
 // it starts. Its start is put where its first sample would have been.
 std::optional<Play> headlessPlay(const Signal& capture, const KnownSound& sound, std::size_t at,
                                  std::size_t next) {
-    const std::size_t n = kChunk / 2;
-    if (at + n > capture.size() || sound.samples.size() < kMaxGap + n) return std::nullopt;
-    std::size_t lost = 0;
-    double bestLevel = -1;
-    for (std::size_t head = 1; head <= std::min(kMaxGap, at); ++head) {
-        const double level = correlation(&capture[at], &sound.samples[head], n);
-        if (level > bestLevel) {
-            bestLevel = level;
-            lost = head;
-        }
-    }
-    if (bestLevel < kMatchLevel) return std::nullopt;
+    if (at == 0) return std::nullopt;
+    const Match match = bestMatch(capture, at, sound, 1, std::min(kMaxGap, at));
+    if (match.level < kMatchLevel) return std::nullopt;
+    const std::size_t lost = match.offset;
     const std::size_t start = at - lost;
     const std::size_t limit = std::min(sound.samples.size(), next - start);
     if (matchedLength(capture, sound, start, lost, kChunk, limit) != limit) return std::nullopt;
