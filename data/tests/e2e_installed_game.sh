@@ -34,7 +34,7 @@ game=$!
 pids+=("$game")
 window=
 for _ in $(seq 200); do
-    window=$(xdotool search --onlyvisible --name '^THE  TROVEN$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+    window=$(window_titled "THE  TROVEN") && break
     kill -0 "$game" 2>/dev/null || { cat "$work/game.log"; fail "the game ended before showing its main window"; }
     sleep 0.1
 done

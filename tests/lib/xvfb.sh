@@ -17,3 +17,18 @@ start_xvfb() {
     DISPLAY=:$(<"$dir/display")
     export DISPLAY QT_QPA_PLATFORM=xcb
 }
+
+# window_titled TITLE [SECONDS] prints the id of a visible window titled exactly TITLE, waiting
+# up to SECONDS (default 0: one look) for it. The title is read from _NET_WM_NAME, which Qt
+# writes in UTF-8 whatever the locale: WM_NAME, what xdotool's --name matches, is written in the
+# program's locale, and in the POSIX locale a Japanese title there is unreadable.
+window_titled() {
+    local end=$((SECONDS + ${2:-0})) w
+    while :; do
+        for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+            [ "$(xdotool getwindowname "$w" 2>/dev/null)" != "$1" ] || { echo "$w"; return 0; }
+        done
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.05
+    done
+}

@@ -63,15 +63,6 @@ fail() {
 }
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-# Prints the id of the visible window with exactly that title, within `seconds`.
-window() {  # title, seconds
-    local end=$(($(now_ms) + $2 * 1000))
-    while [ "$(now_ms)" -lt $end ]; do
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . && return 0
-        sleep 0.05
-    done
-    return 1
-}
 # Whether the process has ended (a child not yet reaped is a zombie, and has).
 ended() { local state; state=$(ps -o stat= -p "$1") || return 0; [[ $state == Z* ]]; }
 # Processes that run in the folder (the program and anything it started).
@@ -93,7 +84,7 @@ start_game() {
 # Brings the game to the moment; false when it did not get there.
 reach() {  # moment
     local main box
-    main=$(window "THE  TROVEN" 20) || {
+    main=$(window_titled "THE  TROVEN" 20) || {
         local state=running
         ended "$game_pid" && { wait "$game_pid" 2>/dev/null && state="ended, status 0" || state="ended, status $?"; }
         fail "no main window (the game: $state)"
@@ -110,12 +101,12 @@ reach() {  # moment
             ;;
         prompt | ranking)
             xdotool key --delay 100 alt+g r
-            box=$(window "おめでとう！ Top10へ名前の登録です。" 10) || { fail "no name prompt"; return 1; }
+            box=$(window_titled "おめでとう！ Top10へ名前の登録です。" 10) || { fail "no name prompt"; return 1; }
             # A name typed but not yet accepted (at the prompt it stays so).
             xdotool windowfocus --sync "$box" key ctrl+a type ME
             [ "$1" = prompt ] && return 0
             xdotool key Return
-            window RANKING 10 >/dev/null || { fail "no ranking window after the name"; return 1; }
+            window_titled RANKING 10 >/dev/null || { fail "no ranking window after the name"; return 1; }
             ;;
     esac
 }
@@ -180,20 +171,20 @@ splash_case() {
     pids+=($!)
     for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
     start_game
-    splash=$(window Form3 20) || { fail "no splash"; return; }
+    splash=$(window_titled Form3 20) || { fail "no splash"; return; }
     start=$(now_ms)
     wmctrl -i -c "$splash"
     # The last moment the main window was seen missing (as for the endings above).
     missing_ms=-1
     while now=$(($(now_ms) - start)) &&
-        ! xdotool search --onlyvisible --name "^THE  TROVEN\$" >/dev/null 2>&1; do
+        ! window_titled "THE  TROVEN" >/dev/null; do
         missing_ms=$now
         [ "$missing_ms" -lt $((3000 * scale)) ] || { fail "no main window after the close"; return; }
         sleep 0.05
     done
     [ "$missing_ms" -lt $((1000 * scale)) ] ||
         fail "the main window was still missing $missing_ms ms after the close, not there at once"
-    if xdotool search --onlyvisible --name "^Form3\$" >/dev/null 2>&1; then
+    if window_titled Form3 >/dev/null; then
         fail "the splash is still up"
     fi
     kill "$game_pid"

@@ -21,23 +21,16 @@ export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
 cd "$work"
 
 fail() { echo "FAIL: $*"; exit 1; }
-wait_for_window() {  # title, seconds
-    for _ in $(seq $(($2 * 10))); do
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 "$game" &
 first=$!
 pids+=("$first")
-wait_for_window "THE  TROVEN" 20 >/dev/null || fail "the first copy showed no main window"
+window_titled "THE  TROVEN" 20 >/dev/null || fail "the first copy showed no main window"
 
 "$game" &
 second=$!
 pids+=("$second")
-box=$(wait_for_window "THE TROVEN" 20) || fail "the second copy showed no message"
+box=$(window_titled "THE TROVEN" 20) || fail "the second copy showed no message"
 xdotool windowfocus --sync "$box" key Return
 for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its message"
@@ -49,6 +42,6 @@ wait "$first" 2>/dev/null || true
 ls "$work"/troven-*.lock >/dev/null 2>&1 || fail "expected the killed copy's lock file to be left behind"
 "$game" &
 pids+=($!)
-wait_for_window "THE  TROVEN" 20 >/dev/null || fail "a killed copy's lock kept the next start out"
+window_titled "THE  TROVEN" 20 >/dev/null || fail "a killed copy's lock kept the next start out"
 echo "a killed copy's lock does not refuse the next start"
 echo "2 passed, 0 failed"
