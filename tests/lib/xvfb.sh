@@ -32,3 +32,16 @@ window_titled() {
         sleep 0.05
     done
 }
+
+# frame_off_centre WINDOW prints how far the window's middle, its window manager's frame
+# (_NET_FRAME_EXTENTS) included, lies from the middle of the 1024 x 768 screen: "DX DY".
+frame_off_centre() {
+    local x y w h left right top bottom
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF }
+        END { print x, y, w, h }')
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , |
+        awk '{ print $3 + 0, $4 + 0, $5 + 0, $6 + 0 }')
+    echo $(((2 * (x - left) + left + w + right - 1024) / 2)) \
+        $(((2 * (y - top) + top + h + bottom - 768) / 2))
+}

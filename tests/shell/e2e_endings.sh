@@ -9,7 +9,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "${1:?usage: e2e_endings.sh GAME [CASE...]}")
 shift
-for tool in Xvfb xdotool metacity wmctrl; do
+for tool in Xvfb xdotool metacity wmctrl xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: needs $tool"; exit 77; }
 done
 # shellcheck source-path=SCRIPTDIR source=../lib/xvfb.sh
@@ -187,6 +187,15 @@ splash_case() {
     if window_titled Form3 >/dev/null; then
         fail "the splash is still up"
     fi
+    # Centred with the frame the window manager put round it, as a player sees it.
+    local main off
+    main=$(window_titled "THE  TROVEN")
+    for _ in $(seq 40); do
+        off=$(frame_off_centre "$main")
+        [ "$off" != "0 0" ] || break
+        sleep 0.05
+    done
+    [ "$off" = "0 0" ] || fail "the main window, frame included, is off the screen's middle by $off"
     kill "$game_pid"
     wait "$game_pid" 2>/dev/null || true
     detail="the main window seen missing at $missing_ms ms, there at the check at $now ms"

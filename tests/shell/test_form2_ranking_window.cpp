@@ -149,11 +149,14 @@ class TestRankingWindow : public QObject {
         Session s;
         QStringList offered;
         QStringList waAtPrompt;
+        QString tableAtPrompt;
         testing::whenModal([&](QWidget* dialog) {
             auto* box = qobject_cast<QInputDialog*>(dialog);
             QVERIFY(box);
             offered << box->textValue();
             waAtPrompt = s.waCommands();
+            tableAtPrompt = s.label(QStringLiteral("Label6"))->text() + QLatin1Char(' ') +
+                            s.label(QStringLiteral("Label7"))->text();
             QVERIFY(!s.form->isEnabled());
             QCOMPARE(box->windowTitle(), QStringLiteral("おめでとう！ Top10へ名前の登録です。"));
             QCOMPARE(box->labelText(),
@@ -163,6 +166,8 @@ class TestRankingWindow : public QObject {
         });
         s.endGameWithCountOne();
         QCOMPARE(waAtPrompt, (QStringList{"Open", "Prev", "Play"}));
+        QCOMPARE(tableAtPrompt,
+                 QStringLiteral("1 ＧＡＭＥ　ＯＶＥＲ・・・"));  // the game's end shown
         QCOMPARE(offered, QStringList{"Player_001"});
         Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);

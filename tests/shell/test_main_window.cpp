@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +46,69 @@ struct TintedDesktop {
 
 QImage imageOf(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); }
 QImage resourceImage(const QString& path) { return imageOf(QPixmap(path)); }
+
+// The picture a player sees for a card a screen reader names ("ハートの7", "裏向きのカード"),
+// read as a player would; a null image for a name that is no card.
+QImage pictureNamed(const QString& name) {
+    static const QStringList suits{"スペード", "ハート", "クラブ", "ダイヤ"};
+    static const QStringList ranks{"A", "2", "3",  "4", "5", "6", "7",
+                                   "8", "9", "10", "J", "Q", "K"};
+    if (name == QStringLiteral("裏向きのカード"))
+        return resourceImage(QStringLiteral(":/cards/back.png"));
+    const QStringList parts = name.split(u'の');
+    const auto suit = parts.size() == 2 ? suits.indexOf(parts[0]) : -1;
+    const auto rank = parts.size() == 2 ? ranks.indexOf(parts[1]) : -1;
+    if (suit < 0 || rank < 0) return {};
+    return resourceImage(assets::cardFacePath(cardOf(int(suit), int(rank))));
+}
+
+// What a screen reader is told of the table but the table does not show: each slot's card and
+// whether it may be played, the pile's card, the count, and the last play's announcement.
+// Empty when all agree.
+QString spokenButNotShown(const Table& t) {
+    const auto said = [](QWidget* w, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(w)->text(what);
+    };
+    QStringList selectable;
+    for (int k = 0; k < kHandSize; ++k) {
+        PictureBoxWidget* slot = t.slot(k);
+        const QString shownMark = t.label(QStringLiteral("Label5(%1)").arg(k))->text();
+        if (!slot->isVisible()) continue;
+        if (!shownMark.isEmpty()) selectable << QStringLiteral("手札%1").arg(k + 1);
+        const QString name = said(slot, QAccessible::Name);
+        const QString prefix = QStringLiteral("手札%1 ").arg(k + 1);
+        if (!name.startsWith(prefix) ||
+            pictureNamed(name.mid(prefix.size())) != imageOf(slot->picture()))
+            return QStringLiteral("slot %1 is said to hold %2").arg(k + 1).arg(name);
+        if (said(slot, QAccessible::Description) != (shownMark.isEmpty() ? "選択不可" : "選択可能"))
+            return QStringLiteral("slot %1 shows \"%2\" but is said to be %3")
+                .arg(k + 1)
+                .arg(shownMark, said(slot, QAccessible::Description));
+    }
+    auto* pile = t.child<PictureBoxWidget>(QStringLiteral("Picture3"));
+    const QString pileName = said(pile, QAccessible::Name);
+    if (pile->isVisible() && pictureNamed(pileName.mid(3)) != imageOf(pile->picture()))
+        return QStringLiteral("the pile is said to be %1").arg(pileName);
+    const QString count = t.label(QStringLiteral("Label6"))->text();
+    if (said(t.label(QStringLiteral("Label6")), QAccessible::Name) !=
+        QStringLiteral("カウント ") + count)
+        return QStringLiteral("the count %1 is said as %2")
+            .arg(count, said(t.label(QStringLiteral("Label6")), QAccessible::Name));
+
+    static const QRegularExpression play(
+        QStringLiteral("^(.+)を出しました。手札(\\d) (.+)。カウント (\\d+)(?:。(?!選択可能 "
+                       ")[^。]*)?(?:。選択可能 (.*))?$"));
+    const QString announcement = testing::announced(t.form.get());
+    const auto m = play.match(announcement);
+    if (!m.hasMatch()) return QStringLiteral("the play was announced as %1").arg(announcement);
+    PictureBoxWidget* played = t.slot(m.captured(2).toInt() - 1);
+    const bool emptied = m.captured(3) == QStringLiteral("空き");
+    if (pictureNamed(m.captured(1)) != imageOf(pile->picture()) || emptied == played->isVisible() ||
+        (!emptied && pictureNamed(m.captured(3)) != imageOf(played->picture())) ||
+        m.captured(4) != count || m.captured(5) != selectable.join(u'、'))
+        return QStringLiteral("the play was announced as %1").arg(announcement);
+    return {};
+}
 
 }  // namespace
 
@@ -280,6 +344,19 @@ class TestMainWindow : public QObject {
         QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
     }
 
+    // As with a button, a press plays only when it is released over the same card.
+    void aPressPlaysOnlyWhenReleasedOnTheCard() {
+        Table t;
+        QVERIFY(t.open());
+        t.form->mnuGameNew_Click();
+        QTest::mousePress(t.slot(0), Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseRelease(t.slot(0), Qt::LeftButton, {}, QPoint(50, 35));  // just beside it
+        QCOMPARE(t.form->game().state().DeckPos, 5);
+        QTest::mousePress(t.slot(0), Qt::LeftButton, {}, QPoint(1, 1));
+        QTest::mouseRelease(t.slot(0), Qt::LeftButton, {}, QPoint(49, 69));  // its last pixel
+        QCOMPARE(t.form->game().state().DeckPos, 6);
+    }
+
     void theKeysOneToFivePlayTheSlotsWhereAClickWould() {
         Table t;
         QVERIFY(t.open());
@@ -445,12 +522,20 @@ class TestMainWindow : public QObject {
         QTest::mouseRelease(t.slot(4), Qt::LeftButton);
     }
 
+    // Every card of the deck played, what a screen reader is told checked after each play
+    // against what the table shows; New Game then restores the table and takes the focus back
+    // from the tracker, the only stop left.
     void aFinishedGameShowsItsEndAndNewGameRestoresTheTable() {
         Table t;
         QVERIFY(t.open());
+        t.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
         t.form->mnuGameNew_Click();
-        for (int n = 0; n < 48; ++n) QTest::mouseClick(t.slot(0), Qt::LeftButton);
-        for (int k = 1; k < 5; ++k) QTest::mouseClick(t.slot(k), Qt::LeftButton);
+        for (int n = 0; n < 52; ++n) {
+            QTest::mouseClick(t.slot(std::max(0, n - 47)), Qt::LeftButton);
+            const QString mismatch = spokenButNotShown(t);
+            QVERIFY2(mismatch.isEmpty(), qPrintable(QStringLiteral("play %1: ").arg(n) + mismatch));
+        }
         QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("CONGRATULATION ! "));
         QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("47"));
         for (int k = 0; k < 5; ++k) QVERIFY(!t.slot(k)->isVisible());
@@ -466,6 +551,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("0"));
         QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("GOOD LUCK!"));
         QCOMPARE(t.label(QStringLiteral("Label2(4)"))->text(), QStringLiteral("5"));
+        QCOMPARE(QApplication::focusWidget(), t.slot(0));
     }
 
     void exitAndTheCloseBoxCloseEachDeviceOnceAndEndTheProgram_data() {
