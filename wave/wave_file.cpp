@@ -70,7 +70,7 @@ std::optional<WaveFormat> parseFormat(const RiffReader& riff, qint64 body, std::
         tag = static_cast<std::uint16_t>(riff.u16(body + 24));
     }
     const std::optional<WaveFormat::SampleFormat> sampleFormat = sampleFormatOf(tag, bits);
-    if (!sampleFormat || channels < 1 || channels > 2 || rate < 1000 || rate > 96000 ||
+    if (!sampleFormat || channels < 1 || channels > 2 || rate < 1000 || rate > 192000 ||
         blockAlign != channels * bits / 8) {
         qCInfo(soundLog,
                "not a playable wave image: format %u, %u bits, %u channels, %u Hz, %u-byte frames",
