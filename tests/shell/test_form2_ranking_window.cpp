@@ -180,6 +180,7 @@ class TestRankingWindow : public QObject {
                                 "9位 JJJ 0、10位 MMM 0"));
         f->close();
         QVERIFY(s.form->isEnabled());
+        QCOMPARE(s.form->focusWidget(), s.slot(0));  // the keys find the table again
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")).left(20),
                  QByteArray("\"XYZ\",50\r\n\"\x83\x7e\x83\x69\x83\x7e\",1"));
     }
