@@ -21,7 +21,7 @@ for round in $(seq "$games"); do
     said_before=$(stat -c %s "$orca_work/orca.log")
     (cd "$orca_work/game" && exec "$game" >"$orca_work/game.log" 2>&1) &
     orca_pids+=($!)
-    said=$(timeout 100 /usr/bin/python3 "$here/../tests/shell/blind_player.py" \
+    said=$(timeout 240 /usr/bin/python3 "$here/../tests/shell/blind_player.py" \
         --from "$said_before" --times "$times" "$orca_work/orca.log" "$game" "$!")
     echo "game $round: ${said%%$'\n'*}"
     wait "${orca_pids[-1]}" || true

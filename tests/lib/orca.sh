@@ -87,7 +87,8 @@ EOF
     script --quiet --flush --command "exec orca --debug-file=/dev/tty" "$orca_work/orca.log" \
         </dev/null >/dev/null 2>&1 &
     orca_pids+=($!)
-    for _ in $(seq 200); do
+    # Up to a minute: Orca takes 2 s on a quiet machine, over 20 s with every core busy.
+    for _ in $(seq 600); do
         grep -aq "SPEECH OUTPUT: 'Screen reader on.'" "$orca_work/orca.log" 2>/dev/null && break
         sleep 0.1
     done

@@ -14,4 +14,4 @@ fresh_ranking "$orca_work/game"
 cd "$orca_work/game"
 "$game" >"$orca_work/game.log" 2>&1 &
 orca_pids+=($!)
-timeout 100 /usr/bin/python3 "$here/blind_player.py" "$orca_work/orca.log" "$game" "$!"
+timeout 240 /usr/bin/python3 "$here/blind_player.py" "$orca_work/orca.log" "$game" "$!"
