@@ -19,9 +19,11 @@
 #include "hand_slot_box.h"
 #include "label_layout.h"
 #include "picture_box_widget.h"
+#include "pile_box.h"
 #include "previous_instance.h"
 #include "program_identity.h"
 #include "qt_colours.h"
+#include "quiet_contents.h"
 #include "score_file.h"
 #include "texts.h"
 #include "tracker_label.h"
@@ -86,7 +88,7 @@ void Form1::buildTable(QWidget* table) {
     Label6->setObjectName(QStringLiteral("Label6"));
     setLabelColours(Label6, Qt::white, Qt::black);
 
-    Picture3 = new PictureBoxWidget(PictureBoxWidget::Border::Flat, art::kTableGreen, table);
+    Picture3 = new PileBox(table);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     Picture3->setGeometry(QRect(QPoint(176, 136), kCreatedBoxSize));
 
@@ -109,7 +111,6 @@ void Form1::buildTable(QWidget* table) {
     Label7->setAccessibleDescription(QStringLiteral("メッセージ"));
     Label6->setAccessibleDescription(
         QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
-    Picture3->setAccessibleDescription(QStringLiteral("最後に出したカード"));
     setLabelColours(Label7, QColor(255, 128, 0), art::kTableGreen);
     announcer_ = new Announcer(table);
 }
@@ -149,11 +150,16 @@ void Form1::mnuGameRanking_Click() {
 void Form1::showForm2() {
     auto* form2 = new Form2(ranking_);
     form2->Form_Load();
+    const QuietContents quiet(form2);  // its controls appear with it; its announcement is heard
     form2->show();
 }
 
 void Form1::setMainWindowEnabled(bool enabled) {
-    setEnabled(enabled);
+    {
+        // The window's own state change tells a screen reader that its controls take no input.
+        const QuietContents quiet(this);
+        setEnabled(enabled);
+    }
     // Disabling took the focus away; back to the first stop of the table.
     if (enabled && !focusWidget()) focusNextPrevChild(true);
 }
@@ -242,8 +248,9 @@ void Form1::describe() {
         Picture2[i]->setSpokenTexts(accessible::slotName(k, slot.picture),
                                     accessible::slotState(slot.visible, game_.canPlay(k)));
     }
-    Picture3->setAccessibleName(
-        QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)));
+    Picture3->setSpokenTexts(
+        QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)),
+        QStringLiteral("最後に出したカード"));
     Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
     Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
                                                        : Label7->text());

@@ -18,6 +18,7 @@ namespace troven {
 class Announcer;
 class HandSlotBox;
 class PictureBoxWidget;
+class PileBox;
 class PreviousInstance;
 class TrackerPanel;
 
@@ -82,7 +83,7 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     // The controls, named as the window has always named them (also their object names).
     TrackerPanel* Picture5 = nullptr;
     QLabel* Label6 = nullptr;
-    PictureBoxWidget* Picture3 = nullptr;
+    PileBox* Picture3 = nullptr;
     std::array<HandSlotBox*, kHandSize> Picture2{};
     std::array<QLabel*, kHandSize> Label5{};
     QLabel* Label7 = nullptr;

@@ -15,6 +15,7 @@
 #include "label_layout.h"
 #include "program_ending.h"
 #include "program_identity.h"
+#include "quiet_contents.h"
 #include "ranking_announcement.h"
 
 namespace troven {
@@ -26,6 +27,7 @@ constexpr int rowTop(int i) { return 8 + 24 * i; }
 }  // namespace
 
 Form2::Form2(RankingWindowModel& model) : model_(model) {
+    const QuietContents quiet(this);  // nothing shown yet
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("RANKING"));
     setWindowIcon(programIcon(devicePixelRatioF()));
@@ -66,6 +68,7 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
 
 void Form2::Form_Load() {
     model_.Form_Load(*this);
+    const QuietContents quiet(this);  // not shown yet: a screen reader reads the table as it opens
     mirror();
     centreOnScreen(this);
 }
@@ -103,8 +106,14 @@ void Form2::mirror() {
 }
 
 QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    const QString answer =
-        QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    QInputDialog box;
+    {
+        const QuietContents quiet(&box);  // a screen reader reads the prompt as it opens
+        box.setWindowTitle(title);
+        box.setLabelText(prompt);
+        box.setTextValue(defaultText);
+    }
+    const QString answer = box.exec() == QDialog::Accepted ? box.textValue() : QString();
     // Closed by the program's ending, the prompt leaves the name it offered.
     return answer.isEmpty() && programEnding() ? defaultText : answer;
 }

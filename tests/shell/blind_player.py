@@ -3,9 +3,12 @@
 Orca's debug file) and answers with keys: it starts a game, reads the hand and the tracker, plays
 a card that Orca said may be played until the game ends, enters a name, hears its row in the
 ranking, clears the ranking, and hears a second copy of the program refused. Whatever Orca does
-not say as it should, or says later than 300 ms after the key that caused it, fails the test.
+not say as it should fails the test; how long it took to say it is only written down, to TIMES
+when given (bench/orca_replies.sh): a line per reply, its delay in seconds and what it was.
 
-usage: blind_player.py ORCA_LOG GAME GAME_PID"""
+usage: blind_player.py [--from OFFSET] [--times TIMES] ORCA_LOG GAME GAME_PID
+(OFFSET: where in ORCA_LOG this game's speech begins, when Orca spoke of earlier games)"""
+import argparse
 import datetime
 import os
 import random
@@ -14,14 +17,6 @@ import subprocess
 import sys
 import time
 
-# Seconds from a key to what Orca says of it: within the table (the focus on a slot or a tracker
-# cell, a play), and where a window comes, goes or is disabled. There Qt sends Orca an event for
-# every control of the window, and Orca, writing each to its debug file, takes a few
-# milliseconds over each: on a machine busy with other work, more than 300 ms in all.
-WITHIN = 0.3
-WITH_WINDOWS = 1.0
-WINDOW_REPLIES = {"New Game: the message", "New Game: the first slot", "the play that ends the game",
-                  "the name entered", "the Clear question", "the table cleared"}
 SUITS = ["スペード", "ハート", "クラブ", "ダイヤ"]
 RANKS = ["A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"]
 CARD = "(?:" + "|".join(SUITS) + ")の(?:" + "|".join(RANKS) + ")"
@@ -38,9 +33,9 @@ class Orca:
     # speak() writes the text and its voice with no blank between them; a key's echo has one.
     LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'( ?)\{.*$")
 
-    def __init__(self, path):
+    def __init__(self, path, offset):
         self.path = path
-        self.offset = 0
+        self.offset = offset
         self.heard = []  # (time, text), in order, key echoes left out
         self.mark = 0  # index into heard: where the player's last key took effect
 
@@ -102,8 +97,15 @@ class Orca:
             time.sleep(0.01)
 
 
-orca = Orca(sys.argv[1])
-game, game_pid = sys.argv[2], int(sys.argv[3])
+arguments = argparse.ArgumentParser()
+arguments.add_argument("--from", dest="offset", type=int, default=0)
+arguments.add_argument("--times")
+for name in ("orca_log", "game"):
+    arguments.add_argument(name)
+arguments.add_argument("game_pid", type=int)
+arguments = arguments.parse_args()
+orca = Orca(arguments.orca_log, arguments.offset)
+game, game_pid = arguments.game, arguments.game_pid
 latencies = []  # (seconds, what)
 
 
@@ -301,17 +303,8 @@ for _ in range(100):
 else:
     fail("the program did not end through its menu")
 
-keyed = [(s, what) for s, what in latencies if "second copy" not in what]
-slow = [(s, what) for s, what in keyed if s > (WITH_WINDOWS if what in WINDOW_REPLIES else WITHIN)]
-by_kind = {}
-for s, what in keyed:
-    by_kind.setdefault(what, []).append(s)
-print(f"{plays} plays to a count of {count}, row {place} of the ranking; {len(keyed)} replies:")
-for what, times in sorted(by_kind.items(), key=lambda kv: -max(kv[1])):
-    times.sort()
-    print(f"  {what}: {len(times)}, median {times[len(times) // 2] * 1000:.0f} ms, "
-          f"slowest {times[-1] * 1000:.0f} ms")
-if slow:
-    fail("said too long after its key: " +
-         ", ".join(f"{what} {s * 1000:.0f} ms" for s, what in slow))
+print(f"{plays} plays to a count of {count}, row {place} of the ranking")
+if arguments.times:
+    with open(arguments.times, "a") as times:
+        times.writelines(f"{s:.4f}\t{what}\n" for s, what in latencies)
 print("1 passed, 0 failed")
