@@ -264,7 +264,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_Enter:
             case Qt::Key_Space:
                 if (focused >= 0) {
-                    Picture2_Click(focused);
+                    playByKey(focused);
                     return;
                 }
                 break;
@@ -275,10 +275,21 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
     const int k = event->key() - Qt::Key_1;
     if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
-        Picture2_Click(k);
+        playByKey(k);
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// A key that may not play its slot is told, as the slot's state is on focus: one who cannot see
+// the table would otherwise take it for a key lost.
+void Form1::playByKey(int slot) {
+    if (game_.canPlay(slot)) {
+        Picture2_Click(slot);
+    } else {
+        announcer_->announce(
+            accessible::slotState(game_.hand()[static_cast<std::size_t>(slot)].visible, false));
+    }
 }
 
 int Form1::focusedSlot() const {

@@ -64,6 +64,7 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
     void describe();
     void announcePlay();
+    void playByKey(int slot);
     int focusedSlot() const;
     void focusSlotBeside(int step);
     void playCardSound() override;

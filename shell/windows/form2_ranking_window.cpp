@@ -12,6 +12,7 @@
 #include "centring.h"
 #include "cp932.h"
 #include "fonts.h"
+#include "keys_from_now_on.h"
 #include "label_layout.h"
 #include "program_ending.h"
 #include "program_identity.h"
@@ -103,8 +104,12 @@ void Form2::mirror() {
 }
 
 QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    const QString answer =
-        QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal, defaultText);
+    QInputDialog box;
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    new KeysFromNowOn(&box);
+    const QString answer = box.exec() == QDialog::Accepted ? box.textValue() : QString();
     // Closed by the program's ending, the prompt leaves the name it offered.
     return answer.isEmpty() && programEnding() ? defaultText : answer;
 }
