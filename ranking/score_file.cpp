@@ -9,13 +9,13 @@
 #include <system_error>
 
 #include "ranking_table.h"
+#include "save_log.h"
 
 namespace troven {
 
-namespace {
-
-// Why a save failed, and when an irregular file was kept: QT_LOGGING_RULES="troven.save=true".
 Q_LOGGING_CATEGORY(saveLog, "troven.save", QtWarningMsg)
+
+namespace {
 
 QString reason(const QString& path, SaveResult::Failure failure) {
     switch (failure) {

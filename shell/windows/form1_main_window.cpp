@@ -139,6 +139,15 @@ void Form1::mnuGameNew_Click() {
     announcer_->announce(QString::fromUtf8(text::of(game_.message())));
 }
 
+void Form1::resumeGame(const SavedGame& saved, int focusedSlot) {
+    game_.resume(saved);
+    mirror();
+    if (focusedSlot >= 0 && focusedSlot < kHandSize &&
+        game_.hand()[static_cast<std::size_t>(focusedSlot)].visible) {
+        Picture2[static_cast<std::size_t>(focusedSlot)]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void Form1::mnuGameRanking_Click() {
     module1_.NewScore = 0;
     showForm2();
@@ -292,11 +301,10 @@ void Form1::playByKey(int slot) {
     }
 }
 
+// The window's own focus, kept while another window is active (a session manager's dialog).
 int Form1::focusedSlot() const {
-    for (int k = 0; k < kHandSize; ++k) {
-        if (Picture2[static_cast<std::size_t>(k)]->hasFocus()) return k;
-    }
-    return -1;
+    const auto at = std::find(Picture2.begin(), Picture2.end(), focusWidget());
+    return at == Picture2.end() ? -1 : static_cast<int>(at - Picture2.begin());
 }
 
 // Left and Right: the nearest slot that still holds a card, no further than the row's ends.
