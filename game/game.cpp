@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "saved_game.h"
+
 namespace troven {
 
 namespace {
@@ -58,6 +60,30 @@ bool Game::play(int slot) {
     return true;
 }
 
+// Before the first play every slot may be played, as after the deal; after it, the rule decides.
+void Game::resume(const SavedGame& saved) {
+    state_ = saved.state;
+    tracker_.reset();
+    for (int k = 0; k < kHandSize; ++k) {
+        const Card c = state_.Hand[at(k)];
+        hand_[at(k)] = {Picture::faceOf(c), !saved.emptied[at(k)], true};
+        if (!saved.emptied[at(k)]) tracker_.markInHand(c);
+    }
+    for (int i = 0; i < state_.DeckPos; ++i) {
+        const Card c = *state_.Deck[at(i)];
+        if (tracker_.cell(c).state != CardState::InHand) tracker_.markPlayed(c);
+    }
+    if (!saved.pileShown) {
+        pile_ = {Picture::none(), false};
+        message_ = Message::GoodLuck;
+        return;
+    }
+    pile_ = {Picture::faceOf(state_.PlayedCard), true};
+    tracker_.highlightMatchesOf(state_.PlayedCard);
+    markPlayableSlots();
+    message_ = isOver() ? endMessage() : Message::SelectACard;
+}
+
 void Game::recordPlayedCard() {
     state_.PlayedSuit = static_cast<std::int16_t>(suitOf(state_.PlayedCard));
     state_.PlayedRank = static_cast<std::int16_t>(rankOf(state_.PlayedCard));
@@ -65,9 +91,9 @@ void Game::recordPlayedCard() {
     tracker_.highlightMatchesOf(state_.PlayedCard);
 }
 
-// Marks each slot playable or not and ends the game when none is. An emptied slot holds no card
-// any more, so it is never playable: otherwise a hand of emptied slots would never end.
-void Game::judgeNextPlays() {
+// Marks each slot playable or not. An emptied slot holds no card any more, so it is never
+// playable: otherwise a hand of emptied slots would never end.
+void Game::markPlayableSlots() {
     for (int k = 0; k < kHandSize; ++k) {
         const Card card = state_.Hand[at(k)];
         HandSlot& slot = hand_[at(k)];
@@ -75,10 +101,19 @@ void Game::judgeNextPlays() {
         slot.playable = slot.visible && matches;
         tracker_.markInHand(card);
     }
-    if (!isOver()) return;
+}
+
+Message Game::endMessage() const {
     const bool allPlayed =
         std::none_of(hand_.begin(), hand_.end(), [](const HandSlot& s) { return s.visible; });
-    message_ = allPlayed ? Message::Congratulation : Message::GameOver;
+    return allPlayed ? Message::Congratulation : Message::GameOver;
+}
+
+// Ends the game when no slot may be played.
+void Game::judgeNextPlays() {
+    markPlayableSlots();
+    if (!isOver()) return;
+    message_ = endMessage();
     events_.gameEnded(count());
 }
 

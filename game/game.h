@@ -12,6 +12,8 @@
 
 namespace troven {
 
+struct SavedGame;
+
 // The state of one game, under the names the main window has always used.
 struct GameState {
     DeckArray Deck{};
@@ -20,6 +22,7 @@ struct GameState {
     Card PlayedCard = 0;
     std::int16_t PlayedSuit = 0;
     std::int16_t PlayedRank = 0;
+    friend bool operator==(const GameState&, const GameState&) = default;
 };
 
 // The card game of the main window, without the window: deal, play, the rule for the next play,
@@ -36,6 +39,8 @@ class Game {
     void newGame();
     // Plays hand slot `slot`. Refused (returns false, changes nothing) unless canPlay(slot).
     bool play(int slot);
+    // Brings back a game as it was saved (saved_game.h): its table, without a sound or its end.
+    void resume(const SavedGame& saved);
 
     // Dealt, and the slot exists, holds a card and shares the last card's suit or rank.
     bool canPlay(int slot) const;
@@ -53,6 +58,8 @@ class Game {
 
   private:
     void recordPlayedCard();
+    void markPlayableSlots();
+    Message endMessage() const;
     void judgeNextPlays();
 
     RandomSource& random_;

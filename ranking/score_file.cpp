@@ -9,13 +9,13 @@
 #include <system_error>
 
 #include "ranking_table.h"
+#include "save_log.h"
 
 namespace troven {
 
-namespace {
-
-// Why a save failed, and when an irregular file was kept: QT_LOGGING_RULES="troven.save=true".
 Q_LOGGING_CATEGORY(saveLog, "troven.save", QtWarningMsg)
+
+namespace {
 
 QString reason(const QString& path, SaveResult::Failure failure) {
     switch (failure) {
@@ -82,18 +82,20 @@ ScoreFileReader::ScoreFileReader(const QString& path) {
         state_ = file.exists() ? ScoreFileState::Unreadable : ScoreFileState::Missing;
         return;
     }
-    split(file.read(kReadLimit));
+    const QByteArray data = file.read(kReadLimit);
+    // Anything after the ten lines is not as the game writes the file either.
+    if (split(data) < data.size() || !file.atEnd()) exact_ = false;
     const bool complete = std::all_of(lines_.begin(), lines_.end(),
                                       [](const auto& line) { return line.has_value(); });
     state_ = complete && exact_ ? ScoreFileState::Clean : ScoreFileState::Irregular;
 }
 
 // Takes up to ten lines; CR LF ends a line as written, a lone CR or LF is taken as a line end
-// too, and a last line without any line end is still read.
-void ScoreFileReader::split(QByteArrayView data) {
+// too, and a last line without any line end is still read. Returns where the reading stopped.
+qsizetype ScoreFileReader::split(QByteArrayView data) {
     qsizetype pos = 0;
     for (auto& line : lines_) {
-        if (pos >= data.size()) return;
+        if (pos >= data.size()) return pos;
         qsizetype end = lineEnd(data, pos);
         qsizetype next = end + 1;
         if (end < 0) {
@@ -104,11 +106,12 @@ void ScoreFileReader::split(QByteArrayView data) {
         } else {
             exact_ = false;
         }
-        if (end - pos > kMaxLineBytes) return;
+        if (end - pos > kMaxLineBytes) return pos;
         line = parseScoreLine(data.sliced(pos, end - pos));
         exact_ = exact_ && line && line->exact;
         pos = next;
     }
+    return pos;
 }
 
 ScoreRecord ScoreFileReader::record(int rank) const {

@@ -79,7 +79,7 @@ class ScoreFileReader {
     ScoreRecord record(int rank) const;
 
   private:
-    void split(QByteArrayView data);
+    qsizetype split(QByteArrayView data);
 
     std::array<std::optional<ParsedScoreLine>, kPlaces> lines_;
     bool exact_ = true;

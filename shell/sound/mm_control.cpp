@@ -55,8 +55,12 @@ void MMControl::open() {
         source_ = fileName_;
     } else if (const QString copy = fallbacks_.value(fileName_); !copy.isEmpty()) {
         sound = readWaveFile(copy);
-        if (sound) source_ = copy;
-        qCInfo(soundLog) << fileName_ << "not played: the built-in" << copy << "instead";
+        if (sound) {
+            source_ = copy;
+            qCInfo(soundLog) << fileName_ << "not played: the built-in" << copy << "instead";
+        } else {
+            qCInfo(soundLog) << fileName_ << "not played, nor the built-in" << copy << ": silent";
+        }
     }
     if (const SoundModule* module = sound ? soundModule() : nullptr) {
         output_.reset(module->createOutput(*sound));

@@ -13,6 +13,7 @@
 #include "program_facts.h"
 #include "qt_translations.h"
 #include "random_source.h"
+#include "session_state.h"
 #include "xwayland_preference.h"
 
 namespace troven {
@@ -40,6 +41,8 @@ int runProgram(int argc, char** argv) {
     std::unique_ptr<Form1> form1;
     ProgramEnding ending(
         [&]() -> QWidget* { return form1 && form1->isVisible() ? form1.get() : nullptr; });
+    SessionState sessionState(
+        [&]() -> Form1* { return form1 && form1->isVisible() ? form1.get() : nullptr; });
 
     auto* form3 = new Form3([&] {
         if (programEnding()) return;  // the program ends before its main window comes
@@ -49,6 +52,7 @@ int runProgram(int argc, char** argv) {
             QCoreApplication::exit(1);
             return;
         }
+        sessionState.restoreInto(*form1);
         form1->show();
     });
     form3->Form_Load();

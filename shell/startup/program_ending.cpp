@@ -18,15 +18,16 @@ ProgramEnding::ProgramEnding(std::function<QWidget*()> mainWindow)
     : mainWindow_(std::move(mainWindow)) {
     watching = this;
     connect(&signals_, &TerminationSignals::received, this, &ProgramEnding::start);
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &ProgramEnding::start);
     qApp->installEventFilter(this);
 }
 
 ProgramEnding::~ProgramEnding() { watching = nullptr; }
 
-// The session manager's order to quit reaches the application as a Quit event; Qt's own answer,
-// closing the windows in no set order, would stop at the main window while the ranking window
-// keeps it disabled.
+// The session manager's order to quit (its last word at a logout, once no one cancelled it) reaches
+// the application as a Quit event; Qt's own answer, closing the windows in no set order, would stop
+// at the main window while the ranking window keeps it disabled. Its commit-data request is no
+// ending: it comes at every save of the session, a checkpoint too, and a logout after it may still
+// be cancelled.
 bool ProgramEnding::eventFilter(QObject* watched, QEvent* event) {
     if (watched != qApp || event->type() != QEvent::Quit) return false;
     start();

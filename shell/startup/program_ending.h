@@ -18,11 +18,11 @@ namespace troven {
 bool programEnding();
 
 // Ends the program from outside as the main window's close box ends it: on SIGTERM, SIGINT or
-// SIGHUP, and when the desktop session ends (the session manager's commit-data request, or its
-// order to quit). Open boxes are closed first and left to return; then every other window closes
-// (the ranking window saves and gives the main window back), and then the main window, which
-// closes the sound devices and ends the program. Before the main window has come, the program
-// simply ends.
+// SIGHUP, and when the desktop session ends (the session manager's order to quit, which comes only
+// once a logout can no longer be cancelled). Open boxes are closed first and left to return; then
+// every other window closes (the ranking window saves and gives the main window back), and then the
+// main window, which closes the sound devices and ends the program. Before the main window has
+// come, the program simply ends.
 class ProgramEnding : public QObject {
     Q_OBJECT
 

@@ -1,7 +1,11 @@
 #include "keyboard_focus_mark.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QWidget>
 
@@ -21,7 +25,8 @@ class LastInput final : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) {
+        if ((type == QEvent::KeyPress && isTableKey(watched, static_cast<QKeyEvent*>(event))) ||
+            type == QEvent::MouseButtonPress) {
             const bool key = type == QEvent::KeyPress;
             if (key != wasKey_) {
                 wasKey_ = key;
@@ -32,6 +37,18 @@ class LastInput final : public QObject {
     }
 
   private:
+    // The menu's access keys and the keys of a box (a name confirmed with Enter) are not played
+    // on the table: one who plays with the mouse uses them too.
+    static bool isTableKey(QObject* watched, const QKeyEvent* event) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || event->key() == Qt::Key_Alt || (event->modifiers() & Qt::AltModifier)) {
+            return false;
+        }
+        return !qobject_cast<const QDialog*>(widget->window()) &&
+               !qobject_cast<const QMenu*>(widget->window()) &&
+               !qobject_cast<const QMenuBar*>(widget);
+    }
+
     bool wasKey_ = false;
 };
 

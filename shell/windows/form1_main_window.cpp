@@ -140,6 +140,15 @@ void Form1::mnuGameNew_Click() {
     announcer_->announce(QString::fromUtf8(text::of(game_.message())));
 }
 
+void Form1::resumeGame(const SavedGame& saved, int focusedSlot) {
+    game_.resume(saved);
+    mirror();
+    if (focusedSlot >= 0 && focusedSlot < kHandSize &&
+        game_.hand()[static_cast<std::size_t>(focusedSlot)].visible) {
+        Picture2[static_cast<std::size_t>(focusedSlot)]->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void Form1::mnuGameRanking_Click() {
     module1_.NewScore = 0;
     showForm2();
@@ -271,7 +280,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
             case Qt::Key_Enter:
             case Qt::Key_Space:
                 if (focused >= 0) {
-                    Picture2_Click(focused);
+                    playByKey(focused);
                     return;
                 }
                 break;
@@ -282,17 +291,27 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     // The keys 1 to 5 play hand slot 0 to 4, wherever a click on that slot would be taken.
     const int k = event->key() - Qt::Key_1;
     if (k >= 0 && k < kHandSize && event->modifiers() == Qt::NoModifier) {
-        Picture2_Click(k);
+        playByKey(k);
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-int Form1::focusedSlot() const {
-    for (int k = 0; k < kHandSize; ++k) {
-        if (Picture2[static_cast<std::size_t>(k)]->hasFocus()) return k;
+// A key that may not play its slot is told, as the slot's state is on focus: one who cannot see
+// the table would otherwise take it for a key lost.
+void Form1::playByKey(int slot) {
+    if (game_.canPlay(slot)) {
+        Picture2_Click(slot);
+    } else {
+        announcer_->announce(
+            accessible::slotState(game_.hand()[static_cast<std::size_t>(slot)].visible, false));
     }
-    return -1;
+}
+
+// The window's own focus, kept while another window is active (a session manager's dialog).
+int Form1::focusedSlot() const {
+    const auto at = std::find(Picture2.begin(), Picture2.end(), focusWidget());
+    return at == Picture2.end() ? -1 : static_cast<int>(at - Picture2.begin());
 }
 
 // Left and Right: the nearest slot that still holds a card, no further than the row's ends.

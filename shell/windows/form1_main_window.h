@@ -48,6 +48,10 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void Picture2_Click(int index);
 
     const Game& game() const { return game_; }
+    // A table kept with the desktop session, brought back after the load, the focus on its slot.
+    void resumeGame(const SavedGame& saved, int focusedSlot);
+    // The hand slot with the keyboard focus, or -1.
+    int focusedSlot() const;
 
   signals:
     // The program is to end now: through the menu, or with the main window closed.
@@ -65,7 +69,7 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
     void describe();
     void announcePlay();
-    int focusedSlot() const;
+    void playByKey(int slot);
     void focusSlotBeside(int step);
     void playCardSound() override;
     void gameEnded(int count) override;

@@ -12,6 +12,7 @@
 #include "centring.h"
 #include "cp932.h"
 #include "fonts.h"
+#include "keys_from_now_on.h"
 #include "label_layout.h"
 #include "program_ending.h"
 #include "program_identity.h"
@@ -113,6 +114,7 @@ QString Form2::inputBox(const QString& prompt, const QString& title, const QStri
         box.setLabelText(prompt);
         box.setTextValue(defaultText);
     }
+    new KeysFromNowOn(&box);
     const QString answer = box.exec() == QDialog::Accepted ? box.textValue() : QString();
     // Closed by the program's ending, the prompt leaves the name it offered.
     return answer.isEmpty() && programEnding() ? defaultText : answer;

@@ -1,11 +1,17 @@
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <utility>
 
 #include "decks.h"
 #include "fonts.h"
@@ -183,6 +189,33 @@ class TestRankingWindow : public QObject {
         QCOMPARE(s.form->focusWidget(), s.slot(0));  // the keys find the table again
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")).left(20),
                  QByteArray("\"XYZ\",50\r\n\"\x83\x7e\x83\x69\x83\x7e\",1"));
+    }
+
+    // A key pressed before the prompt came (a digit, an Enter) is not the prompt's; one pressed
+    // after it is.
+    void keysPressedBeforeThePromptAreNotItsOwn() {
+        Session s;
+        QString typed;
+        testing::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QInputDialog*>(dialog);
+            QVERIFY(box);
+            auto* edit = box->findChild<QLineEdit*>();
+            edit->setText({});
+            const auto now = static_cast<quint64>(QDeadlineTimer::current().deadline());
+            for (const auto& [key, at] :
+                 {std::pair{Qt::Key_Return, now - 1000}, std::pair{Qt::Key_2, now - 1000},
+                  std::pair{Qt::Key_3, now + 1000}}) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                                key == Qt::Key_Return ? QString() : QKeySequence(key).toString());
+                press.setTimestamp(at);
+                QApplication::sendEvent(edit, &press);
+            }
+            typed = box->textValue();
+            box->setTextValue(QStringLiteral("N"));
+            box->accept();
+        });
+        s.endGameWithCountOne();
+        QCOMPARE(typed, QStringLiteral("3"));
     }
 
     void theNameIsAskedForAgainUntilItFitsTenBytes() {

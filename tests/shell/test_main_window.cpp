@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -513,6 +514,11 @@ class TestMainWindow : public QObject {
         t.slot(0)->clearFocus();
         QCOMPARE(imageOf(t.slot(0)->grab()), focusedAfterClick);  // no mark
         t.slot(0)->setFocus();
+        // Keys the mouse player uses too: an access key, Enter in a box.
+        QTest::keyClick(t.slot(0), Qt::Key_N, Qt::AltModifier);
+        QDialog box;
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(imageOf(t.slot(0)->grab()), focusedAfterClick);
         QTest::keyClick(t.slot(0), Qt::Key_Shift);
         const QImage marked = imageOf(t.slot(0)->grab());
         QCOMPARE(marked.pixelColor(0, 0), QColor(255, 128, 0));
@@ -520,6 +526,19 @@ class TestMainWindow : public QObject {
         QTest::mousePress(t.slot(4), Qt::LeftButton);
         QCOMPARE(imageOf(t.slot(0)->grab()), focusedAfterClick);
         QTest::mouseRelease(t.slot(4), Qt::LeftButton);
+    }
+
+    // A key that may not play its slot says the slot's state and changes nothing; one that may
+    // plays.
+    void aRefusedKeySaysTheSlotsState() {
+        Table t;
+        QVERIFY(t.open());
+        QTest::keyClick(t.form.get(), Qt::Key_1);
+        QCOMPARE(testing::announced(t.form.get()), QStringLiteral("選択不可"));
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 0);
+        t.form->mnuGameNew_Click();
+        QTest::keyClick(t.form.get(), Qt::Key_1);
+        QCOMPARE(t.count(QStringLiteral("MMControl1 Play")), 1);
     }
 
     // Every card of the deck played, what a screen reader is told checked after each play

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +136,7 @@ void TestMMControl::staysOpenAndQuietWithNoPlayableSound() {
     QVERIFY(writeFile("broken.wav", "RIFF"));
     MessageLog log;
     MessageLog::messages().clear();
+    QLoggingCategory::setFilterRules(QStringLiteral("troven.sound.info=true"));
     {
         MMControl device(fallbacks);
         openDevice(device, "card.wav");
@@ -146,7 +148,8 @@ void TestMMControl::staysOpenAndQuietWithNoPlayableSound() {
         }
         QVERIFY(!device.isOpen());
     }
-    QCOMPARE(MessageLog::messages(), QStringList());
+    QLoggingCategory::setFilterRules({});
+    QCOMPARE(MessageLog::messages().filter(QStringLiteral("instead")), QStringList());
 }
 
 void TestMMControl::ignoresCommandsOutOfPlace() {
