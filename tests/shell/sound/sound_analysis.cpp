@@ -16,8 +16,9 @@ constexpr std::size_t kHead = kCaptureRate / 50;    // a sound's first 20 ms fin
 constexpr std::size_t kRefine = kCaptureRate / 10;  // and its first 100 ms where exactly
 constexpr std::size_t kMaxRestartGap = kCaptureRate / 10;
 constexpr std::size_t kEdge = kCaptureRate / 500;
-constexpr double kSilence = 0.002;   // below about -54 dBFS a sample counts as silence
-constexpr double kFindLevel = 0.7;   // correlation with a sound's head that marks a start
+constexpr double kSilence = 0.002;  // below about -54 dBFS a sample counts as silence
+// Correlation with a sound's head that marks a start: half of it heard is enough to find it.
+constexpr double kFindLevel = 0.5;
 constexpr double kMatchLevel = 0.9;  // correlation of a 10 ms piece that counts as heard
 
 double sampleAt(const WaveSound& wave, qsizetype frame, int channel) {
