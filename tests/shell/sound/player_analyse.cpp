@@ -1,10 +1,13 @@
-// Checks a recording of the scripted player's game, its clicks taken in runs (a click within
-// 120 ms of the last joins its run): each run's card sounds found within 200 ms of where its
-// clicks put them beside the last run's last sound, and wa.wav at every game end that entered the
-// ranking, beside that game's last card sound. With "whole" every click's card sound is heard
-// whole (cut only by a quick next click), wa.wav whole, and nothing else; with "found" (PipeWire,
-// whose graph now and then drops a cycle of whatever sounds on a busy machine, or runs late) each
-// sound need only be found, and a click started over by a quick next one may go unheard.
+// Checks a recording of the scripted player's game. Its clicks come in runs (a click within 120 ms
+// of the last joins its run; runs are 700 ms apart or more), and so do the card sounds heard (a
+// sound more than 300 ms after the last starts a run): there must be a run of sounds for each run
+// of clicks, with at least one sound and no more than it has clicks, since a click started over
+// at once may go unheard, and its last sound within 250 ms of where the runs around it put it. A
+// server on a busy machine places a sound off by tens of milliseconds now and then, PipeWire's by
+// up to two hundred. wa.wav must be heard at every game end that entered the ranking, beside that
+// game's last card sound. With "whole" each sound is heard whole (a card sound may be cut by a
+// restart, the last of its run not) and nothing else; with "found" (PipeWire, whose graph now
+// and then drops a cycle of whatever sounds on a busy machine) each need only be found.
 //
 // usage: player_analyse CAPTURE LOG card.wav wa.wav whole|found
 //   CAPTURE  what the server played: signed 16-bit little-endian mono at 44100 Hz
@@ -39,11 +42,10 @@ std::vector<Click> readLog(QFile& file) {
     return clicks;
 }
 
-// Found this far from where its click puts it: a sound server on a busy machine now and then
-// places a sound tens of milliseconds off. The scripted player's runs are 500 ms apart or more.
-constexpr double kNearMs = 200;
-// A click this soon after the last cuts its card sound short.
-constexpr double kQuickSeconds = 0.12;
+constexpr double kQuickSeconds = 0.12;  // a click this soon after the last joins its run
+constexpr double kRunGapMs = 300;       // a sound this long after the last starts a run
+constexpr double kNearMs = 250;         // a run's last sound this far off is misplaced
+constexpr std::size_t kAround = 3;      // runs either side that place a run
 // wa.wav's sound starts this far into the file.
 constexpr double kWaLeadMs = 150;
 
@@ -76,7 +78,7 @@ int main(int argc, char** argv) {
     const Signal capture = signalFromS16(captureFile.readAll());
     const std::vector<Click> clicks = readLog(logFile);
     const std::vector<Play> plays = findPlays(capture, sounds);
-    std::vector<const Play*> card, wa;
+    std::vector<const Play*> card, wa;  // in the order heard
     for (const Play& p : plays) (p.sound == &sounds[0] ? card : wa).push_back(&p);
 
     bool ok = true;
@@ -94,69 +96,69 @@ int main(int argc, char** argv) {
     if (clicks.empty()) problem("no plays", 0);
 
     struct Run {
-        std::size_t first, last;  // into clicks
+        std::size_t first, last;  // into clicks, or into card
     };
-    std::vector<Run> runs;
-    for (std::size_t i = 0; i < clicks.size(); ++i) {
-        if (i > 0 && clicks[i].at - clicks[i - 1].at < kQuickSeconds) {
-            runs.back().last = i;
-        } else {
-            runs.push_back({i, i});
-        }
-    }
-    std::size_t next = 0, nextWa = 0;  // into card, wa
-    const Play* before = nullptr;      // the last run's last card sound
-    double beforeAt = 0;               // and its click
-    for (const Run& run : runs) {
-        // Where the run's clicks put their sounds, beside the last run's.
-        const auto placed = [&](std::size_t i) {
-            return ms(before->start) + (clicks[i].at - beforeAt) * 1000;
-        };
-        const std::size_t size = run.last - run.first + 1;
-        std::size_t found = 0;
-        while (
-            next + found < card.size() &&
-            (before ? ms(card[next + found]->start) <= placed(run.last) + kNearMs : found < size)) {
-            if (before && ms(card[next + found]->start) < placed(run.first) - kNearMs) {
-                problem("a card sound no click explains", run.first);
+    const auto runsOf = [](std::size_t count, auto joins) {
+        std::vector<Run> runs;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i > 0 && joins(i)) {
+                runs.back().last = i;
+            } else {
+                runs.push_back({i, i});
             }
-            ++found;
         }
-        if (found == 0 || found > size || (whole && found < size)) {
-            std::printf("plays %zu to %zu: %zu card sounds found\n", run.first + 1, run.last + 1,
-                        found);
-            problem("not every play was heard", run.first);
-            next += found;
+        return runs;
+    };
+    const std::vector<Run> clickRuns = runsOf(clicks.size(), [&](std::size_t i) {
+        return clicks[i].at - clicks[i - 1].at < kQuickSeconds;
+    });
+    const std::vector<Run> soundRuns = runsOf(card.size(), [&](std::size_t i) {
+        return ms(card[i]->start) - ms(card[i - 1]->start) <= kRunGapMs;
+    });
+    if (clickRuns.size() != soundRuns.size()) {
+        std::printf("runs of clicks: %zu, runs of card sounds: %zu\n", clickRuns.size(),
+                    soundRuns.size());
+        problem("card sounds not heard as clicked", 0);
+    }
+    // Where the recording's clock stands against the player's at each run.
+    std::vector<double> offsets;
+    for (std::size_t r = 0; clickRuns.size() == soundRuns.size() && r < clickRuns.size(); ++r) {
+        offsets.push_back(ms(card[soundRuns[r].last]->start) - clicks[clickRuns[r].last].at * 1000);
+    }
+    for (std::size_t r = 0; r < offsets.size(); ++r) {
+        const Run& clicked = clickRuns[r];
+        const Run& heard = soundRuns[r];
+        const std::size_t size = clicked.last - clicked.first + 1;
+        const std::size_t found = heard.last - heard.first + 1;
+        std::vector<double> around(
+            offsets.begin() + static_cast<std::ptrdiff_t>(r - std::min(r, kAround)),
+            offsets.begin() +
+                static_cast<std::ptrdiff_t>(std::min(offsets.size(), r + kAround + 1)));
+        std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end());
+        const double offMs = offsets[r] - around[around.size() / 2];
+        std::printf("play %2zu at %7.3f s: %zu of %zu card sounds, %+6.1f ms off\n",
+                    clicked.last + 1, clicks[clicked.last].at, found, size, offMs);
+        if (found > size) problem("more card sounds than clicks", clicked.first);
+        if (std::abs(offMs) > kNearMs) problem("card sound not near its click", clicked.last);
+        for (std::size_t k = heard.first; whole && k <= heard.last; ++k) {
+            const PlayKind kind = card[k]->kind;
+            if (kind != PlayKind::Whole && (k == heard.last || kind != PlayKind::Cut))
+                problem("card sound not whole", clicked.first);
+        }
+        if (!clicks[clicked.last].ranked) continue;
+        const double expected = ms(card[heard.last]->start) + kWaLeadMs;
+        const auto w = std::find_if(wa.begin(), wa.end(), [&](const Play* p) {
+            return std::abs(ms(p->start) - expected) <= kNearMs;
+        });
+        if (w == wa.end()) {
+            problem("no wa.wav at the game's end", clicked.last);
             continue;
         }
-        const Play* last = card[next + found - 1];
-        if (before) {
-            const double offMs = ms(last->start) - placed(run.last);
-            std::printf("play %2zu at %7.3f s: card sound %+6.1f ms from where its click puts it\n",
-                        run.last + 1, clicks[run.last].at, offMs);
-            if (std::abs(offMs) > kNearMs) problem("card sound not near its click", run.last);
-        }
-        if (whole) {
-            for (std::size_t k = 0; k < size; ++k) {
-                // A restart that a busy server played late may have let the sound before it end.
-                const PlayKind kind = card[next + k]->kind;
-                if (kind != PlayKind::Whole && (k + 1 == size || kind != PlayKind::Cut))
-                    problem("card sound not whole", run.first + k);
-            }
-        }
-        if (clicks[run.last].ranked && nextWa < wa.size()) {
-            const Play* w = wa[nextWa++];
-            const double offMs = ms(w->start) - ms(last->start) - kWaLeadMs;
-            std::printf("play %2zu: wa.wav %s, %+.1f ms beside its card sound\n", run.last + 1,
-                        w->kind == PlayKind::Whole ? "whole" : "not whole", offMs);
-            if (std::abs(offMs) > kNearMs) problem("wa.wav not near the game's end", run.last);
-            if (whole && w->kind != PlayKind::Whole) problem("wa.wav not whole", run.last);
-        }
-        next += found;
-        before = last;
-        beforeAt = clicks[run.last].at;
+        std::printf("play %2zu: wa.wav %s, %+.1f ms beside its card sound\n", clicked.last + 1,
+                    (*w)->kind == PlayKind::Whole ? "whole" : "not whole",
+                    ms((*w)->start) - expected);
+        if (whole && (*w)->kind != PlayKind::Whole) problem("wa.wav not whole", clicked.last);
     }
-    if (next < card.size()) problem("card sounds after the last play", clicks.size() - 1);
     if (whole) {
         // Nothing else is heard while the game is played; the streams' ends, after the last
         // sound, are not part of it.

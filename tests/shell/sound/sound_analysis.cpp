@@ -130,6 +130,17 @@ std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::siz
     return matchedLength(capture, sound, start, from, kFine, std::min(size, coarse + kChunk));
 }
 
+// A play cut so soon by a restart at `restart` that its head was never heard whole: the longest
+// beginning of the sound heard just before the restart.
+std::optional<Play> cutShort(const Signal& capture, const KnownSound& sound, std::size_t restart) {
+    for (std::size_t n = std::min({kHead, restart, sound.samples.size()}); n >= kFine; --n) {
+        if (correlation(&capture[restart - n], sound.samples.data(), n) >= kMatchLevel) {
+            return Play{&sound, restart - n, n, PlayKind::Short};
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 Signal signalFromS16(const QByteArray& bytes) {
@@ -176,12 +187,21 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
     std::vector<Play> plays;
     for (const KnownSound& sound : sounds) {
         // A play's own samples are not searched again for a start.
+        const std::size_t first = plays.size();
         std::size_t from = 0;
         while (const auto start = findStart(capture, sound, from)) {
             const std::size_t heard = heardLength(capture, sound, *start);
             plays.push_back({&sound, *start, heard, PlayKind::Short});
             // A 1 ms piece that a restart cuts near its end may still match.
             from = *start + std::max(heard, kHead / 2) - kFine;
+        }
+        for (std::size_t i = first, end = plays.size(); i < end; ++i) {
+            // Not where a play found by its head goes on.
+            if (i > first && plays[i - 1].start + kHead >= plays[i].start) continue;
+            for (auto cut = cutShort(capture, sound, plays[i].start); cut;
+                 cut = cutShort(capture, sound, cut->start)) {
+                plays.push_back(*cut);
+            }
         }
     }
     std::sort(plays.begin(), plays.end(),
