@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include "wave_file.h"
 
 namespace troven {
@@ -17,6 +20,10 @@ class AudioOutput {
     // Whether the sound server has taken the sound and will play it at once.
     virtual bool isReady() const = 0;
 };
+
+// Makes the output that plays `sound`; null when none can be made. The devices take theirs from
+// one given to them, so that a test can hand them outputs that only note what they are told.
+using OutputFactory = std::function<std::unique_ptr<AudioOutput>(const WaveSound& sound)>;
 
 // The outputs live in a module of their own, troven-sound.so: the sound server's client library
 // and the many codec libraries it links come with it, loaded when a sound is first opened rather

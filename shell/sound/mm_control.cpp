@@ -3,9 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "audio_output.h"
 #include "sound_log.h"
-#include "sound_module.h"
 #include "wave_file.h"
 
 namespace troven {
@@ -15,15 +13,15 @@ SoundFallbacks builtInSounds() {
             {QStringLiteral("wa.wav"), QStringLiteral(":/sounds/wa.wav")}};
 }
 
-MMControl::MMControl(QObject* parent) : MMControl(builtInSounds(), parent) {}
+MMControl::MMControl(QObject* parent, OutputFactory makeOutput)
+    : MMControl(builtInSounds(), parent, std::move(makeOutput)) {}
 
-MMControl::MMControl(SoundFallbacks fallbacks, QObject* parent)
-    : QObject(parent), fallbacks_(std::move(fallbacks)) {}
+MMControl::MMControl(SoundFallbacks fallbacks, QObject* parent, OutputFactory makeOutput)
+    : QObject(parent), fallbacks_(std::move(fallbacks)), makeOutput_(std::move(makeOutput)) {}
 
 MMControl::~MMControl() = default;
 
 void MMControl::setCommand(Command command) {
-    emit commandIssued(command);
     switch (command) {
         case Command::Open:
             return open();
@@ -62,9 +60,7 @@ void MMControl::open() {
             qCInfo(soundLog) << fileName_ << "not played, nor the built-in" << copy << ": silent";
         }
     }
-    if (const SoundModule* module = sound ? soundModule() : nullptr) {
-        output_.reset(module->createOutput(*sound));
-    }
+    if (sound) output_ = makeOutput_(*sound);
 }
 
 }  // namespace troven

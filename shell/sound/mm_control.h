@@ -6,9 +6,10 @@
 
 #include <memory>
 
-namespace troven {
+#include "audio_output.h"
+#include "sound_module.h"
 
-class AudioOutput;
+namespace troven {
 
 // Bare wave file name -> the program's own copy of that sound, played when the file beside the
 // program is missing or cannot be played.
@@ -37,8 +38,9 @@ class MMControl : public QObject {
     };
     Q_ENUM(Command)
 
-    explicit MMControl(QObject* parent = nullptr);
-    explicit MMControl(SoundFallbacks fallbacks, QObject* parent = nullptr);
+    explicit MMControl(QObject* parent = nullptr, OutputFactory makeOutput = moduleOutputs());
+    explicit MMControl(SoundFallbacks fallbacks, QObject* parent = nullptr,
+                       OutputFactory makeOutput = moduleOutputs());
     ~MMControl() override;
 
     QString deviceType() const { return deviceType_; }
@@ -54,14 +56,11 @@ class MMControl : public QObject {
     // Whether the open device's sound is on the sound server, ready to be played at once.
     bool isAudible() const;
 
-  signals:
-    // Every command set, before it is carried out.
-    void commandIssued(troven::MMControl::Command command);
-
   private:
     void open();
 
     SoundFallbacks fallbacks_;
+    OutputFactory makeOutput_;
     QString deviceType_;
     QString fileName_;
     bool open_ = false;

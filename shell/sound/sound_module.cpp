@@ -27,4 +27,11 @@ const SoundModule* soundModule() {
     return module;
 }
 
+OutputFactory moduleOutputs() {
+    return [](const WaveSound& sound) {
+        const SoundModule* module = soundModule();
+        return std::unique_ptr<AudioOutput>(module ? module->createOutput(sound) : nullptr);
+    };
+}
+
 }  // namespace troven

@@ -9,4 +9,7 @@ namespace troven {
 // Null when it cannot be loaded: the program then plays on in silence.
 const SoundModule* soundModule();
 
+// Outputs made by the sound module, which is loaded when the first one is asked for.
+OutputFactory moduleOutputs();
+
 }  // namespace troven

@@ -31,7 +31,8 @@
 
 namespace troven {
 
-Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
+Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
+             const OutputFactory& makeOutput)
     : previousInstance_(previousInstance),
       game_(random, *this),
       ranking_(module1_, *this, kScoreFileName) {
@@ -53,9 +54,9 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();  // the final size, before the window is centred on it
 
-    MMControl1 = new MMControl(this);
+    MMControl1 = new MMControl(this, makeOutput);
     MMControl1->setObjectName(QStringLiteral("MMControl1"));
-    MMControl2 = new MMControl(this);
+    MMControl2 = new MMControl(this, makeOutput);
     MMControl2->setObjectName(QStringLiteral("MMControl2"));
     mirror();
 }

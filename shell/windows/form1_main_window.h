@@ -35,7 +35,9 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     static constexpr QSize kCreatedBoxSize{57, 73};
     static constexpr QSize kCardBoxSize{50, 70};
 
-    Form1(PreviousInstance& previousInstance, RandomSource& random);
+    // The sound devices play through outputs from `makeOutput`.
+    Form1(PreviousInstance& previousInstance, RandomSource& random,
+          const OutputFactory& makeOutput = moduleOutputs());
     ~Form1() override;
 
     // Prepares the window before it is first shown. Returns false when another copy of the program

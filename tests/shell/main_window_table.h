@@ -15,9 +15,11 @@
 #include "mm_control.h"
 #include "picture_box_widget.h"
 #include "previous_instance.h"
+#include "recording_output.h"
 #include "score_files.h"
 #include "scripted_random.h"
 #include "shown_window.h"
+#include "wave_file.h"
 
 namespace troven::testing {
 
@@ -32,8 +34,9 @@ inline QString announced(const QWidget* window) {
 }
 
 // The main window in a working folder of its own, with its own lock, a known deal and, when
-// given, a score.dat. It records every command its sound devices get ("MMControl1 Play") and
-// where the deck stood at each.
+// given, a score.dat. Its sound devices play through recording outputs: every command that
+// reaches an output is noted ("MMControl1 Play"; "Open" when the output is made, "Close" when it
+// goes), with where the deck stood at that moment.
 struct MainWindowTable {
     explicit MainWindowTable(const std::array<Card, kDeckSize>& deck,
                              const QByteArray& scoreFile = {})
@@ -42,18 +45,20 @@ struct MainWindowTable {
         if (!scoreFile.isEmpty() && !writeFile(QStringLiteral("score.dat"), scoreFile)) {
             qFatal("cannot write score.dat");
         }
-        form = std::make_unique<Form1>(previous, random);
-        for (const char* name : {"MMControl1", "MMControl2"}) {
-            QObject::connect(child<MMControl>(QString::fromLatin1(name)), &MMControl::commandIssued,
-                             [this, name](MMControl::Command c) {
-                                 commands.append(QString::fromLatin1(name) + QLatin1Char(' ') +
-                                                 QVariant::fromValue(c).toString());
-                                 deckPosAtCommand.append(form->game().state().DeckPos);
-                             });
-        }
+        form = std::make_unique<Form1>(
+            previous, random, recordingOutputs([this](const WaveSound& sound, const char* what) {
+                // No wave files in the folder: each device plays its built-in sound.
+                static const QByteArray card =
+                    readWaveFile(QStringLiteral(":/sounds/card.wav"))->samples;
+                commands.append(
+                    QLatin1String(sound.samples == card ? "MMControl1 " : "MMControl2 ") +
+                    QLatin1String(what));
+                deckPosAtCommand.append(form ? form->game().state().DeckPos : -1);
+            }));
     }
     ~MainWindowTable() {
         if (Form2* ranking = shownWindow<Form2>()) ranking->close();
+        form.reset();  // while what it notes can still be written down
         QDir::setCurrent(QDir::tempPath());
     }
     MainWindowTable(const MainWindowTable&) = delete;

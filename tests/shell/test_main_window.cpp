@@ -270,6 +270,10 @@ class TestMainWindow : public QObject {
         QCOMPARE(imageOf(pile->picture()), resourceImage(assets::cardFacePath(played)));
         const Card drawn = t.form->game().state().Hand[0];
         QCOMPARE(imageOf(t.slot(0)->picture()), resourceImage(assets::cardFacePath(drawn)));
+
+        // A quick second play starts the sound over, still sounding or not.
+        QTest::mouseClick(t.slot(0), Qt::LeftButton);
+        QCOMPARE(t.commands.sliced(2), (QStringList{"MMControl1 Prev", "MMControl1 Play"}));
     }
 
     // Each place a card can be in, with and without a match for the card played last, after
@@ -590,7 +594,10 @@ class TestMainWindow : public QObject {
         }
         QCOMPARE(ended.count(), 1);
         QCOMPARE(t.commands.sliced(2), (QStringList{"MMControl1 Close", "MMControl2 Close"}));
-        t.form.reset();  // the program's end: nothing more is sent
+        // Nothing sounds once the devices are closed, nor at the program's end.
+        t.form->mnuGameNew_Click();
+        t.form->Picture2_Click(0);
+        t.form.reset();
         QCOMPARE(t.commands.size(), 4);
     }
 

@@ -45,7 +45,7 @@ using testing::shownWindow;
 
 // Seconds to wait after each play, over and over: quick runs restart a sound that still plays,
 // pauses beyond three seconds let the output go idle.
-const std::vector<double> kPauses{0.7, 2.2, 0.04, 0.04, 1.1, 4.2, 0.3, 0.04, 1.6, 3.5, 0.5, 0.9};
+const std::vector<double> kPauses{0.7, 2.2, 0.04, 0.04, 1.1, 4.2, 0.8, 0.04, 1.6, 3.5, 0.7, 0.9};
 constexpr double kQuick = 0.1;              // a play this soon after the last gets no burst
 constexpr qint64 kBurstToClickUs = 20'000;  // the burst ends before the card sound starts
 

@@ -16,10 +16,9 @@ constexpr std::size_t kHead = kCaptureRate / 50;    // a sound's first 20 ms fin
 constexpr std::size_t kRefine = kCaptureRate / 10;  // and its first 100 ms where exactly
 constexpr std::size_t kMaxRestartGap = kCaptureRate / 10;
 constexpr std::size_t kEdge = kCaptureRate / 500;
-// Two cycles of 256 frames at 48 kHz (10.7 ms), and the 1 ms pieces at the gap's edges.
-constexpr std::size_t kMaxGap = kCaptureRate * 13 / 1000;
-constexpr double kSilence = 0.002;   // below about -54 dBFS a sample counts as silence
-constexpr double kFindLevel = 0.7;   // correlation with a sound's head that marks a start
+constexpr double kSilence = 0.002;  // below about -54 dBFS a sample counts as silence
+// Correlation with a sound's head that marks a start: half of it heard is enough to find it.
+constexpr double kFindLevel = 0.5;
 constexpr double kMatchLevel = 0.9;  // correlation of a 10 ms piece that counts as heard
 
 double sampleAt(const WaveSound& wave, qsizetype frame, int channel) {
@@ -89,8 +88,7 @@ std::size_t matchedLength(const Signal& capture, const KnownSound& sound, std::s
 // The next place from `from` on where the sound's head is heard. Among the places close to the
 // first good one, the one that matches the longest stretch of the sound wins, then the one that
 // matches its first 100 ms best: in a held note the head matches again one period later, the
-// note's change only at the true start; a sound whose rest came a cycle late matches more of its
-// first 100 ms a cycle later, yet a longer stretch from its true start.
+// note's change only at the true start.
 std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& sound,
                                      std::size_t from) {
     const std::size_t head = std::min(kHead, sound.samples.size());
@@ -132,92 +130,15 @@ std::size_t heardLength(const Signal& capture, const KnownSound& sound, std::siz
     return matchedLength(capture, sound, start, from, kFine, std::min(size, coarse + kChunk));
 }
 
-struct Match {
-    std::size_t offset;
-    double level;
-};
-
-// Of the places in the sound from `first` to `last`, counting either way, the one whose 5 ms best
-// match the 5 ms heard at `at`, and how well; on a tie the one nearer `first`.
-Match bestMatch(const Signal& capture, std::size_t at, const KnownSound& sound, std::size_t first,
-                std::size_t last) {
-    const std::size_t n = kChunk / 2;
-    Match best{first, -1};
-    if (at + n > capture.size()) return best;
-    const std::size_t span = first <= last ? last - first : first - last;
-    for (std::size_t i = 0; i <= span; ++i) {
-        const std::size_t offset = first <= last ? first + i : first - i;
-        if (offset + n > sound.samples.size()) continue;
-        const double level = correlation(&capture[at], &sound.samples[offset], n);
-        if (level > best.level) best = {offset, level};
-    }
-    return best;
-}
-
-// How much later than its place the sound follows from `at` on, counted from `start`: the delay
-// up to `most` whose stretch of the sound best matches the 5 ms heard there.
-std::size_t likeliestDelay(const Signal& capture, const KnownSound& sound, std::size_t start,
-                           std::size_t at, std::size_t most) {
-    return at - bestMatch(capture, start + at, sound, at, at - std::min(most, at)).offset;
-}
-
-// Where a play stopped matching after its beginning was heard, a silent gap of at most two
-// server cycles may follow and then the rest of the sound, at its own place (the server lost the
-// cycle's samples) or later by the gap (it held the sound back a cycle), for at least 5 ms and
-// up to its end or to `next`, where the next play of it starts. Returns how much later the rest
-// came. A sound that lost its beginning or its end is not whole.
-std::optional<std::size_t> resumedAfterGap(const Signal& capture, const KnownSound& sound,
-                                           std::size_t start, std::size_t heard, std::size_t next) {
-    if (heard == 0) return std::nullopt;
-    const auto at = [&](std::size_t offset) {
-        return capture.begin() + static_cast<std::ptrdiff_t>(start + offset);
-    };
-    for (std::size_t end = heard + kFine; end <= heard + kMaxGap; end += kFine) {
-        if (start + end + kChunk / 2 > capture.size()) break;
-        const auto loud =
-            std::count_if(at(heard), at(end), [](double v) { return std::abs(v) > kSilence; });
-        if (loud > static_cast<std::ptrdiff_t>(2 * kFine)) break;  // more than its edges
-        const std::size_t delay = likeliestDelay(capture, sound, start, end, end - heard + kFine);
-        const std::size_t limit = std::min(sound.samples.size(), next - std::min(next, delay));
-        if (end - delay + kChunk / 2 <= limit &&
-            matchedLength(capture, sound, start + delay, end - delay, kChunk, limit) == limit) {
-            return delay;
+// A play cut so soon by a restart at `restart` that its head was never heard whole: the longest
+// beginning of the sound heard just before the restart.
+std::optional<Play> cutShort(const Signal& capture, const KnownSound& sound, std::size_t restart) {
+    for (std::size_t n = std::min({kHead, restart, sound.samples.size()}); n >= kFine; --n) {
+        if (correlation(&capture[restart - n], sound.samples.data(), n) >= kMatchLevel) {
+            return Play{&sound, restart - n, n, PlayKind::Short};
         }
     }
     return std::nullopt;
-}
-
-// Where a play stopped matching, the rest of the sound may follow at once from up to two cycles
-// further on. Returns how many samples were skipped, the rest heard up to its end or to `next`.
-std::optional<std::size_t> skippedAhead(const Signal& capture, const KnownSound& sound,
-                                        std::size_t start, std::size_t heard, std::size_t next) {
-    const std::size_t at = heard + kFine;  // past the 1 ms piece the hole fell in
-    if (heard == 0 || start == 0) return std::nullopt;
-    const Match match =
-        bestMatch(capture, start + at, sound, at + 1, at + std::min(kMaxGap, start));
-    if (match.level < kMatchLevel) return std::nullopt;
-    const std::size_t skip = match.offset - at;
-    const std::size_t limit = std::min(sound.samples.size(), next + skip);
-    if (matchedLength(capture, sound, start - skip, at + skip, kChunk, limit) != limit) {
-        return std::nullopt;
-    }
-    return skip;
-}
-
-// A play whose beginning the server lost, of at most two cycles: from `at` on, where no play
-// explains what is heard, the rest of the sound up to its end or to `next`, where the next play of
-// it starts. Its start is put where its first sample would have been.
-std::optional<Play> headlessPlay(const Signal& capture, const KnownSound& sound, std::size_t at,
-                                 std::size_t next) {
-    if (at == 0) return std::nullopt;
-    const Match match = bestMatch(capture, at, sound, 1, std::min(kMaxGap, at));
-    if (match.level < kMatchLevel) return std::nullopt;
-    const std::size_t lost = match.offset;
-    const std::size_t start = at - lost;
-    const std::size_t limit = std::min(sound.samples.size(), next - start);
-    if (matchedLength(capture, sound, start, lost, kChunk, limit) != limit) return std::nullopt;
-    return Play{
-        .sound = &sound, .start = start, .heard = limit, .kind = PlayKind::Short, .lostHead = lost};
 }
 
 }  // namespace
@@ -274,51 +195,12 @@ std::vector<Play> findPlays(const Signal& capture, const std::vector<KnownSound>
             // A 1 ms piece that a restart cuts near its end may still match.
             from = *start + std::max(heard, kHead / 2) - kFine;
         }
-        // A play that stopped at a gap, or where samples went missing, is heard on after it, to
-        // its end or to the next play.
-        for (std::size_t i = first; i < plays.size(); ++i) {
-            Play& p = plays[i];
-            const std::size_t next =
-                i + 1 < plays.size() ? plays[i + 1].start - p.start : capture.size();
-            if (p.heard == std::min(sound.samples.size(), next)) continue;
-            if (p.heard == 0) {
-                // Found by the rest of its head: what follows the silence may be a play whose
-                // beginning was lost.
-                const auto rest = std::find_if(
-                    capture.begin() + static_cast<std::ptrdiff_t>(p.start),
-                    capture.begin() +
-                        static_cast<std::ptrdiff_t>(std::min(capture.size(), p.start + kMaxGap)),
-                    [](double v) { return std::abs(v) > kSilence; });
-                const auto at = static_cast<std::size_t>(rest - capture.begin());
-                const std::size_t until = std::min(capture.size(), p.start + next);
-                if (const auto play = headlessPlay(capture, sound, at, until)) p = *play;
-                continue;
-            }
-            if (const auto late = resumedAfterGap(capture, sound, p.start, p.heard, next)) {
-                p.gap = p.heard;
-                p.late = *late;
-                p.heard = std::min(sound.samples.size(), next - *late);
-            } else if (const auto skip = skippedAhead(capture, sound, p.start, p.heard, next)) {
-                p.gap = p.heard;
-                p.skipped = *skip;
-                p.heard = std::min(sound.samples.size(), next + *skip);
-            } else if (sound.samples.size() - p.heard <= kMaxGap && next >= sound.samples.size()) {
-                // Its end lost: at most two cycles.
-                p.lostTail = sound.samples.size() - p.heard;
-                p.heard = sound.samples.size();
-            }
-        }
-    }
-    // What no play explains may be a play whose beginning was lost.
-    for (const Stray& stray : strays(capture, plays)) {
-        for (const KnownSound& sound : sounds) {
-            std::size_t next = capture.size();
-            for (const Play& p : plays) {
-                if (p.sound == &sound && p.start > stray.start) next = std::min(next, p.start);
-            }
-            if (const auto play = headlessPlay(capture, sound, stray.start, next)) {
-                plays.push_back(*play);
-                break;
+        for (std::size_t i = first, end = plays.size(); i < end; ++i) {
+            // Not where a play found by its head goes on.
+            if (i > first && plays[i - 1].start + kHead >= plays[i].start) continue;
+            for (auto cut = cutShort(capture, sound, plays[i].start); cut;
+                 cut = cutShort(capture, sound, cut->start)) {
+                plays.push_back(*cut);
             }
         }
     }
@@ -342,8 +224,7 @@ std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays)
         // A resampler smears a sound's edges by a few samples; a play that stopped early may
         // still be heard in the 10 ms piece it stopped in.
         const std::size_t begin = p.start - std::min(p.start, kEdge);
-        const std::size_t end =
-            p.start + p.late + p.heard - p.skipped + (p.kind == PlayKind::Whole ? kEdge : kChunk);
+        const std::size_t end = p.start + p.heard + (p.kind == PlayKind::Whole ? kEdge : kChunk);
         for (std::size_t k = begin; k < std::min(end, capture.size()); ++k) explained[k] = true;
     }
     std::vector<Stray> found;
@@ -370,9 +251,6 @@ std::string describe(const std::vector<Play>& plays) {
         if (!out.empty()) out += ' ';
         out += p.sound->name;
         out += p.kind == PlayKind::Whole ? ":whole" : p.kind == PlayKind::Cut ? ":cut" : ":short";
-        if (p.gap > 0) out += "+gap";
-        if (p.lostHead > 0) out += "+headless";
-        if (p.lostTail > 0) out += "+tailless";
     }
     return out;
 }

@@ -34,20 +34,6 @@ struct Play {
     std::size_t start;  // sample of the recording where the sound's first sample was heard
     std::size_t heard;  // how many of its samples were heard unchanged, in 10 ms pieces
     PlayKind kind;
-    // Where, counted from `start`, a silent gap of at most two cycles of a sound server's graph
-    // began, after which the sound went on (a cycle the server lost or held the sound back, as a
-    // busy machine makes PipeWire do); 0 when there was none. `late`: how much later than its
-    // place the rest was heard, 0 when the gap's samples were lost instead.
-    std::size_t gap = 0;
-    std::size_t late = 0;
-    // How many of its samples were missing at `gap` with nothing in their place, the rest then
-    // heard that much early: samples of up to two cycles that never reached the recording.
-    std::size_t skipped = 0;
-    // How many of its first samples were not heard, at most two cycles' worth: the server lost
-    // the sound's beginning, and `start` is where it would have been heard. 0 for most plays.
-    std::size_t lostHead = 0;
-    // Likewise its last samples, counted in `heard`.
-    std::size_t lostTail = 0;
 };
 
 // What the pipe sink writes: signed 16-bit little-endian mono at kCaptureRate.
@@ -68,8 +54,7 @@ struct Stray {
 std::vector<Stray> strays(const Signal& capture, const std::vector<Play>& plays);
 // The samples above silence in all of them.
 std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays);
-// "card.wav:whole card.wav:cut card.wav:whole+gap card.wav:whole+headless
-// card.wav:whole+tailless ...".
+// "card.wav:whole card.wav:cut wa.wav:short ...".
 std::string describe(const std::vector<Play>& plays);
 
 }  // namespace troven::test

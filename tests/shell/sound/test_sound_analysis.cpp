@@ -48,8 +48,6 @@ class TestSoundAnalysis : public QObject {
     void findsARestartWhereverItFalls();
     void catchesWhatIsNotAWholePlay_data();
     void catchesWhatIsNotAWholePlay();
-    void tellsALostServerCycleFromALostSound_data();
-    void tellsALostServerCycleFromALostSound();
     void splitsStraySoundAtSilence();
     void findsSoundsStoredInOtherFormats();
 };
@@ -71,11 +69,11 @@ void TestSoundAnalysis::findsWholeRestartedAndShortPlays() {
 }
 
 void TestSoundAnalysis::findsARestartWhereverItFalls() {
-    // Quick clicks restart an 80 ms sound at any sample: on a 10 ms boundary, just after and
-    // just before one, and a fraction of a millisecond before its end.
+    // Quick clicks restart an 80 ms sound at any sample: a few milliseconds in, on a 10 ms
+    // boundary, just after and just before one, and a fraction of a millisecond before its end.
     const std::vector<KnownSound> sounds{sound("card.wav", 0.08, 11)};
     const Signal card = noise(0.08, 11);
-    for (const double restart : {0.030, 0.0301, 0.0384, 0.0399, 0.0797}) {
+    for (const double restart : {0.003, 0.0081, 0.030, 0.0301, 0.0384, 0.0399, 0.0797}) {
         const Signal capture =
             join({silence(0.1), first(card, restart), first(card, restart), card, silence(0.1)});
         const auto plays = findPlays(capture, sounds);
@@ -115,50 +113,6 @@ void TestSoundAnalysis::catchesWhatIsNotAWholePlay() {
     const auto plays = findPlays(capture, sounds);
     QCOMPARE(QString::fromStdString(describe(plays)), heard);
     QVERIFY(strayLength(capture, plays) > straySeconds * kCaptureRate);
-}
-
-void TestSoundAnalysis::tellsALostServerCycleFromALostSound_data() {
-    QTest::addColumn<Signal>("capture");
-    QTest::addColumn<QString>("heard");
-
-    // A server that misses a cycle of its graph plays silence for it and goes on where the
-    // sound would have been; anything else is a sound not heard whole.
-    const Signal card = noise(0.4, 1);
-    const auto gap = [&](double at, double silent, double goesOnAt) {
-        return join(
-            {silence(0.1), first(card, at), silence(silent), from(card, goesOnAt), silence(0.1)});
-    };
-    QTest::newRow("a cycle lost in its middle")
-        << gap(0.2031, 0.0053, 0.2084) << "card.wav:whole+gap";
-    QTest::newRow("two cycles lost") << gap(0.2031, 0.0107, 0.2138) << "card.wav:whole+gap";
-    QTest::newRow("three cycles lost") << gap(0.2031, 0.016, 0.2191) << "card.wav:short";
-    QTest::newRow("the rest a cycle late") << gap(0.2031, 0.0053, 0.2031) << "card.wav:whole+gap";
-    QTest::newRow("the rest a cycle late, 16 ms in")
-        << gap(0.016, 0.0053, 0.016) << "card.wav:whole+gap";
-    QTest::newRow("the rest three cycles late") << gap(0.2031, 0.016, 0.2031) << "card.wav:short";
-    QTest::newRow("a cycle missing, nothing in its place")
-        << gap(0.2031, 0, 0.2084) << "card.wav:whole+gap";
-    QTest::newRow("three cycles missing") << gap(0.2031, 0, 0.2191) << "card.wav:short";
-    QTest::newRow("its first cycle lost") << gap(0, 0.0053, 0.0053) << "card.wav:whole+headless";
-    QTest::newRow("its first two cycles lost")
-        << gap(0, 0.0107, 0.0107) << "card.wav:whole+headless";
-    QTest::newRow("its first three cycles lost") << gap(0, 0.016, 0.016) << "";
-    QTest::newRow("its last cycle lost") << gap(0.395, 0.005, 0.4) << "card.wav:whole+tailless";
-    QTest::newRow("its last three cycles lost") << gap(0.384, 0.016, 0.4) << "card.wav:short";
-    QTest::newRow("a cycle lost before a quick restart")
-        << join({silence(0.1), first(card, 0.0303), silence(0.0053),
-                 first(from(card, 0.0356), 0.0644), card, silence(0.1)})
-        << "card.wav:cut+gap card.wav:whole";
-}
-
-void TestSoundAnalysis::tellsALostServerCycleFromALostSound() {
-    QFETCH(Signal, capture);
-    QFETCH(QString, heard);
-    const std::vector<KnownSound> sounds{sound("card.wav", 0.4, 1)};
-    const auto plays = findPlays(capture, sounds);
-    QCOMPARE(QString::fromStdString(describe(plays)), heard);
-    if (heard.contains(QLatin1String("whole+")))
-        QCOMPARE(strayLength(capture, plays), std::size_t(0));
 }
 
 void TestSoundAnalysis::splitsStraySoundAtSilence() {

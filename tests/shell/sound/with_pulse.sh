@@ -18,7 +18,7 @@ set -euo pipefail
 
 needs=(pulseaudio pactl)
 if [ "${1:-}" = --pipewire ]; then
-    needs=(pipewire wireplumber pipewire-pulse dbus-daemon pactl parec pw-profiler)
+    needs=(pipewire wireplumber pipewire-pulse dbus-daemon pactl parec)
     shift
 fi
 for program in "${needs[@]}"; do
