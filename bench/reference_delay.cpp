@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "delay_summary.h"
+
 namespace {
 
 constexpr double kRate = 44100;
@@ -48,17 +50,6 @@ std::vector<Stretch> stretches(const std::vector<double>& capture) {
         found.back().end = at;
     }
     return found;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void summary(const char* what, const std::vector<double>& delays) {
-    if (delays.empty()) return;
-    std::printf("%-55s %3zu plays: median %5.1f ms, worst %5.1f ms\n", what, delays.size(),
-                median(delays), *std::max_element(delays.begin(), delays.end()));
 }
 
 }  // namespace

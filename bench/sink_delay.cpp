@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "delay_summary.h"
+
 namespace {
 
 constexpr double kLevel = 0.003;         // a sample above this is sound (about -50 dBFS)
@@ -37,17 +39,6 @@ struct Click {
     double at;     // monotonic seconds
     double pause;  // since the last click, seconds
 };
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-void summary(const char* what, const std::vector<double>& delays) {
-    if (delays.empty()) return;
-    std::printf("%-45s %3zu plays: median %5.1f ms, worst %5.1f ms\n", what, delays.size(),
-                median(delays), *std::max_element(delays.begin(), delays.end()));
-}
 
 // The first sample the sink played at `at` or later: each mark holds until the next one.
 std::optional<std::size_t> firstPlayedFrom(const std::vector<Mark>& marks, double at, double rate) {
