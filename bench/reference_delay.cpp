@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "delay_summary.h"
+#include "sound_bench.h"
 
 namespace {
 
@@ -66,11 +66,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "reference_delay: cannot read its inputs\n");
         return 2;
     }
-    std::vector<double> capture;
-    for (std::int16_t sample = 0; std::fread(&sample, sizeof sample, 1, captureFile) == 1;) {
-        capture.push_back(sample / 32768.0);
-    }
-    std::fclose(captureFile);
+    const std::vector<double> capture = readSamples(captureFile);
     std::vector<Click> clicks;
     for (std::string line; std::getline(logFile, line);) {
         double at = 0;

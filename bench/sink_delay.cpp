@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "delay_summary.h"
+#include "sound_bench.h"
 
 namespace {
 
@@ -75,11 +75,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sink_delay: cannot read its inputs\n");
         return 2;
     }
-    std::vector<double> capture;
-    for (std::int16_t sample = 0; std::fread(&sample, sizeof sample, 1, captureFile) == 1;) {
-        capture.push_back(sample / 32768.0);
-    }
-    std::fclose(captureFile);
+    const std::vector<double> capture = readSamples(captureFile);
 
     std::vector<Mark> marks;
     std::vector<double> lags;  // ms the sink had played beyond what the recorder had
