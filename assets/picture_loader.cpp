@@ -1,4 +1,4 @@
-#include "picture_loader.h"
+#include "assets/picture_loader.h"
 
 #include <QImage>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QString>
 
-#include "artwork.h"
+#include "art/artwork.h"
 
 namespace troven::assets {
 

@@ -19,10 +19,10 @@
 #include <ctime>
 #include <vector>
 
-#include "fonts.h"
-#include "form1_main_window.h"
-#include "picture_box_widget.h"
-#include "previous_instance.h"
+#include "looks/fonts.h"
+#include "platform/previous_instance.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "game.h"
+#include "game/game.h"
 
 namespace {
 

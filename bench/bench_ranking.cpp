@@ -14,8 +14,8 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "ranking_window_model.h"
-#include "score_file.h"
+#include "ranking/ranking_window_model.h"
+#include "ranking/score_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-# What the program says of itself, written here once: `troven --help` (shell/startup/command_line_texts.h.in),
+# What the program says of itself, written here once: `troven --help` (shell/program/command_line_texts.h.in),
 # the manual page troven(6) (data/manual/troven.6.in) and the Debian package (data/Packaging.cmake).
 # Plain sentences: no backslashes, no double quotes, no line starting with a dot.
 set(TROVEN_SUMMARY "single-player card game with a Japanese interface")

@@ -1,8 +1,8 @@
-#include "game.h"
+#include "game/game.h"
 
 #include <algorithm>
 
-#include "saved_game.h"
+#include "game/saved_game.h"
 
 namespace troven {
 

@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdint>
 
-#include "card.h"
-#include "game_events.h"
-#include "random_source.h"
-#include "shuffle.h"
-#include "table_contents.h"
-#include "tracker.h"
+#include "game/card.h"
+#include "game/game_events.h"
+#include "game/random_source.h"
+#include "game/shuffle.h"
+#include "game/table_contents.h"
+#include "game/tracker.h"
 
 namespace troven {
 

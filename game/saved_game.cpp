@@ -1,4 +1,4 @@
-#include "saved_game.h"
+#include "game/saved_game.h"
 
 #include <algorithm>
 #include <istream>

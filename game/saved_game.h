@@ -4,8 +4,8 @@
 #include <iosfwd>
 #include <optional>
 
-#include "card.h"
-#include "game.h"
+#include "game/card.h"
+#include "game/game.h"
 
 namespace troven {
 

@@ -1,4 +1,4 @@
-#include "shuffle.h"
+#include "game/shuffle.h"
 
 #include <cassert>
 #include <utility>

@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "card.h"
-#include "random_source.h"
+#include "game/card.h"
+#include "game/random_source.h"
 
 namespace troven {
 

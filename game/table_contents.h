@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "card.h"
+#include "game/card.h"
 
 namespace troven {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "table_contents.h"
+#include "game/table_contents.h"
 
 namespace troven::text {
 

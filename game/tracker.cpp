@@ -1,4 +1,4 @@
-#include "tracker.h"
+#include "game/tracker.h"
 
 namespace troven {
 

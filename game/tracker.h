@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "card.h"
+#include "game/card.h"
 
 namespace troven {
 

@@ -1,4 +1,4 @@
-#include "cp932.h"
+#include "ranking/cp932.h"
 
 #include <algorithm>
 #include <iconv.h>

@@ -1,4 +1,4 @@
-#include "ranking_table.h"
+#include "ranking/ranking_table.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <system_error>
 
-#include "cp932.h"
+#include "ranking/cp932.h"
 
 namespace troven {
 

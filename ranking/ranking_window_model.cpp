@@ -1,9 +1,9 @@
-#include "ranking_window_model.h"
+#include "ranking/ranking_window_model.h"
 
 #include <utility>
 
-#include "ranking_table.h"
-#include "score_file.h"
+#include "ranking/ranking_table.h"
+#include "ranking/score_file.h"
 
 namespace troven {
 

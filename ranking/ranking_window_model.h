@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "module1_new_score.h"
-#include "ranking_table.h"
-#include "score_file.h"
+#include "ranking/module1_new_score.h"
+#include "ranking/ranking_table.h"
+#include "ranking/score_file.h"
 
 namespace troven {
 

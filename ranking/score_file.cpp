@@ -1,4 +1,4 @@
-#include "score_file.h"
+#include "ranking/score_file.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -8,8 +8,8 @@
 #include <charconv>
 #include <system_error>
 
-#include "ranking_table.h"
-#include "save_log.h"
+#include "ranking/ranking_table.h"
+#include "ranking/save_log.h"
 
 namespace troven {
 

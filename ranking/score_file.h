@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ranking_table.h"
+#include "ranking/ranking_table.h"
 
 // The file "score.dat": its lines, reading it whatever it holds, saving it in one step with the
 // original kept when it did not read cleanly, and the end-of-game comparison with its tenth score.

@@ -1,4 +1,4 @@
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "sound_log.h"
+#include "wave/sound_log.h"
 
 static_assert(std::endian::native == std::endian::little,
               "wave samples are handed to the sink in file byte order");

@@ -1,4 +1,4 @@
-#include "wave_writer.h"
+#include "wave/wave_writer.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace troven {
 

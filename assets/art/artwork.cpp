@@ -1,10 +1,10 @@
-#include "artwork.h"
+#include "art/artwork.h"
 
 #include <QPainter>
 
 #include <cmath>
 
-#include "painters.h"
+#include "art/painters.h"
 
 namespace troven::art {
 

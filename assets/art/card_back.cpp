@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "artwork.h"
-#include "painters.h"
+#include "art/artwork.h"
+#include "art/painters.h"
 
 namespace troven::art {
 

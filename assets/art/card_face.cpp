@@ -1,10 +1,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "artwork.h"
-#include "card.h"
-#include "painters.h"
-#include "rank_text.h"
+#include "art/artwork.h"
+#include "art/painters.h"
+#include "art/rank_text.h"
+#include "game/card.h"
 
 namespace troven::art {
 

@@ -1,7 +1,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
-#include "painters.h"
+#include "art/painters.h"
 
 namespace troven::art {
 

@@ -2,7 +2,7 @@
 
 #include <QSize>
 
-#include "suit_pip.h"
+#include "art/suit_pip.h"
 
 class QPainter;
 

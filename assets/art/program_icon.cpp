@@ -1,8 +1,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "artwork.h"
-#include "painters.h"
+#include "art/artwork.h"
+#include "art/painters.h"
 
 namespace troven::art {
 

@@ -1,4 +1,4 @@
-#include "rank_text.h"
+#include "art/rank_text.h"
 
 #include <QList>
 #include <QPointF>

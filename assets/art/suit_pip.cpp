@@ -1,4 +1,4 @@
-#include "suit_pip.h"
+#include "art/suit_pip.h"
 
 #include <QList>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include <QPainter>
 
-#include "painters.h"
+#include "art/painters.h"
 
 namespace troven::art {
 

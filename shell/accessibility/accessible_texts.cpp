@@ -1,10 +1,10 @@
-#include "accessible_texts.h"
+#include "accessibility/accessible_texts.h"
 
 #include <QStringList>
 
 #include <array>
 
-#include "texts.h"
+#include "game/texts.h"
 
 namespace troven::accessible {
 

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "card.h"
-#include "game.h"
-#include "table_contents.h"
-#include "tracker.h"
+#include "game/card.h"
+#include "game/game.h"
+#include "game/table_contents.h"
+#include "game/tracker.h"
 
 // What a screen reader says of the table, in Japanese.
 namespace troven::accessible {

@@ -1,4 +1,4 @@
-#include "announcer.h"
+#include "accessibility/announcer.h"
 
 namespace troven {
 

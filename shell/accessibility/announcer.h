@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "spoken_widget.h"
+#include "accessibility/spoken_widget.h"
 
 namespace troven {
 

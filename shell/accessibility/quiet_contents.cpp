@@ -1,4 +1,4 @@
-#include "quiet_contents.h"
+#include "accessibility/quiet_contents.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "ranking_announcement.h"
+#include "accessibility/ranking_announcement.h"
 
 #include <QStringList>
 
-#include "cp932.h"
+#include "ranking/cp932.h"
 
 namespace troven::accessible {
 

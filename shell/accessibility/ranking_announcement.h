@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ranking_table.h"
+#include "ranking/ranking_table.h"
 
 namespace troven::accessible {
 

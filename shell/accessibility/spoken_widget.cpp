@@ -1,4 +1,4 @@
-#include "spoken_widget.h"
+#include "accessibility/spoken_widget.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

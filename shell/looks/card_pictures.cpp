@@ -1,4 +1,4 @@
-#include "card_pictures.h"
+#include "looks/card_pictures.h"
 
 namespace troven {
 

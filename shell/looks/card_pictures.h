@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "artwork.h"
-#include "table_contents.h"
+#include "art/artwork.h"
+#include "game/table_contents.h"
 
 namespace troven {
 

@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "looks/fonts.h"
 
 namespace troven::fonts {
 

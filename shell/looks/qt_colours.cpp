@@ -1,4 +1,4 @@
-#include "qt_colours.h"
+#include "looks/qt_colours.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "table_colours.h"
+#include "looks/table_colours.h"
 
 namespace troven {
 

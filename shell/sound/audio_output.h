@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace troven {
 

@@ -1,10 +1,10 @@
-#include "mm_control.h"
+#include "sound/mm_control.h"
 
 #include <optional>
 #include <utility>
 
-#include "sound_log.h"
-#include "wave_file.h"
+#include "wave/sound_log.h"
+#include "wave/wave_file.h"
 
 namespace troven {
 

@@ -6,8 +6,8 @@
 
 #include <memory>
 
-#include "audio_output.h"
-#include "sound_module.h"
+#include "sound/audio_output.h"
+#include "sound/sound_module.h"
 
 namespace troven {
 

@@ -1,10 +1,10 @@
-#include "sound_module.h"
+#include "sound/sound_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 
-#include "sound_log.h"
+#include "wave/sound_log.h"
 
 namespace troven {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio_output.h"
+#include "sound/audio_output.h"
 
 namespace troven {
 

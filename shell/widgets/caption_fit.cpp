@@ -1,4 +1,4 @@
-#include "caption_fit.h"
+#include "widgets/caption_fit.h"
 
 #include <QImage>
 #include <QLabel>

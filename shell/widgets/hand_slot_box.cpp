@@ -1,8 +1,8 @@
-#include "hand_slot_box.h"
+#include "widgets/hand_slot_box.h"
 
-#include "keyboard_focus_mark.h"
-#include "qt_colours.h"
-#include "table_colours.h"
+#include "looks/qt_colours.h"
+#include "looks/table_colours.h"
+#include "widgets/keyboard_focus_mark.h"
 
 namespace troven {
 

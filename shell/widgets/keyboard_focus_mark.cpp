@@ -1,4 +1,4 @@
-#include "keyboard_focus_mark.h"
+#include "widgets/keyboard_focus_mark.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "pixel_ring.h"
+#include "widgets/pixel_ring.h"
 
 namespace troven::keyboard_focus_mark {
 

@@ -1,4 +1,4 @@
-#include "keys_from_now_on.h"
+#include "widgets/keys_from_now_on.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "label_layout.h"
+#include "widgets/label_layout.h"
 
 namespace troven {
 

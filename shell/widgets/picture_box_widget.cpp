@@ -1,10 +1,10 @@
-#include "picture_box_widget.h"
+#include "widgets/picture_box_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "picture_loader.h"
-#include "pixel_ring.h"
+#include "assets/picture_loader.h"
+#include "widgets/pixel_ring.h"
 
 namespace troven {
 

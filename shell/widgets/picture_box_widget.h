@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "artwork.h"
+#include "art/artwork.h"
 
 namespace troven {
 

@@ -1,6 +1,6 @@
-#include "pile_box.h"
+#include "widgets/pile_box.h"
 
-#include "artwork.h"
+#include "art/artwork.h"
 
 namespace troven {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "picture_box_widget.h"
-#include "spoken_widget.h"
+#include "accessibility/spoken_widget.h"
+#include "widgets/picture_box_widget.h"
 
 namespace troven {
 

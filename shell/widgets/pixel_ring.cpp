@@ -1,4 +1,4 @@
-#include "pixel_ring.h"
+#include "widgets/pixel_ring.h"
 
 #include <QPainter>
 

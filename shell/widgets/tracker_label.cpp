@@ -1,7 +1,7 @@
-#include "tracker_label.h"
+#include "widgets/tracker_label.h"
 
-#include "accessible_texts.h"
-#include "keyboard_focus_mark.h"
+#include "accessibility/accessible_texts.h"
+#include "widgets/keyboard_focus_mark.h"
 
 namespace troven {
 

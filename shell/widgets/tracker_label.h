@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
-#include "card.h"
-#include "spoken_widget.h"
-#include "tracker.h"
+#include "accessibility/spoken_widget.h"
+#include "game/card.h"
+#include "game/tracker.h"
 
 namespace troven {
 

@@ -1,14 +1,14 @@
-#include "tracker_panel.h"
+#include "widgets/tracker_panel.h"
 
 #include <QKeyEvent>
 
 #include <algorithm>
 
-#include "caption_fit.h"
-#include "fonts.h"
-#include "label_layout.h"
-#include "qt_colours.h"
-#include "tracker_label.h"
+#include "looks/fonts.h"
+#include "looks/qt_colours.h"
+#include "widgets/caption_fit.h"
+#include "widgets/label_layout.h"
+#include "widgets/tracker_label.h"
 
 namespace troven {
 

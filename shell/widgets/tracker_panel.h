@@ -3,10 +3,10 @@
 #include <array>
 #include <string_view>
 
-#include "card.h"
-#include "picture_box_widget.h"
-#include "table_colours.h"
-#include "tracker.h"
+#include "game/card.h"
+#include "game/tracker.h"
+#include "looks/table_colours.h"
+#include "widgets/picture_box_widget.h"
 
 namespace troven {
 

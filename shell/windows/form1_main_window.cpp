@@ -1,4 +1,4 @@
-#include "form1_main_window.h"
+#include "windows/form1_main_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -9,25 +9,25 @@
 
 #include <algorithm>
 
-#include "accessible_texts.h"
-#include "announcer.h"
-#include "artwork.h"
-#include "card_pictures.h"
-#include "centring.h"
-#include "fonts.h"
-#include "form2_ranking_window.h"
-#include "hand_slot_box.h"
-#include "label_layout.h"
-#include "picture_box_widget.h"
-#include "pile_box.h"
-#include "previous_instance.h"
-#include "program_identity.h"
-#include "qt_colours.h"
-#include "quiet_contents.h"
-#include "score_file.h"
-#include "texts.h"
-#include "tracker_label.h"
-#include "tracker_panel.h"
+#include "accessibility/accessible_texts.h"
+#include "accessibility/announcer.h"
+#include "accessibility/quiet_contents.h"
+#include "art/artwork.h"
+#include "game/texts.h"
+#include "looks/card_pictures.h"
+#include "looks/fonts.h"
+#include "looks/program_identity.h"
+#include "looks/qt_colours.h"
+#include "platform/previous_instance.h"
+#include "ranking/score_file.h"
+#include "widgets/hand_slot_box.h"
+#include "widgets/label_layout.h"
+#include "widgets/picture_box_widget.h"
+#include "widgets/pile_box.h"
+#include "widgets/tracker_label.h"
+#include "widgets/tracker_panel.h"
+#include "windows/centring.h"
+#include "windows/form2_ranking_window.h"
 
 namespace troven {
 

@@ -5,10 +5,10 @@
 #include <array>
 #include <optional>
 
-#include "game.h"
-#include "mm_control.h"
-#include "module1_new_score.h"
-#include "ranking_window_model.h"
+#include "game/game.h"
+#include "ranking/module1_new_score.h"
+#include "ranking/ranking_window_model.h"
+#include "sound/mm_control.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "form2_ranking_window.h"
+#include "windows/form2_ranking_window.h"
 
 #include <QCloseEvent>
 #include <QInputDialog>
@@ -7,17 +7,17 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "announcer.h"
-#include "caption_fit.h"
-#include "centring.h"
-#include "cp932.h"
-#include "fonts.h"
-#include "keys_from_now_on.h"
-#include "label_layout.h"
-#include "program_ending.h"
-#include "program_identity.h"
-#include "quiet_contents.h"
-#include "ranking_announcement.h"
+#include "accessibility/announcer.h"
+#include "accessibility/quiet_contents.h"
+#include "accessibility/ranking_announcement.h"
+#include "looks/fonts.h"
+#include "looks/program_identity.h"
+#include "platform/program_ending.h"
+#include "ranking/cp932.h"
+#include "widgets/caption_fit.h"
+#include "widgets/keys_from_now_on.h"
+#include "widgets/label_layout.h"
+#include "windows/centring.h"
 
 namespace troven {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "ranking_window_model.h"
+#include "ranking/ranking_window_model.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "form3_splash_window.h"
+#include "windows/form3_splash_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,12 +7,12 @@
 
 #include <utility>
 
-#include "centring.h"
-#include "fonts.h"
-#include "label_layout.h"
-#include "picture_box_widget.h"
-#include "pixel_ring.h"
-#include "program_identity.h"
+#include "looks/fonts.h"
+#include "looks/program_identity.h"
+#include "widgets/label_layout.h"
+#include "widgets/picture_box_widget.h"
+#include "widgets/pixel_ring.h"
+#include "windows/centring.h"
 
 namespace troven {
 

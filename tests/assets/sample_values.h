@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 // The values of 16-bit samples, from the file's little-endian bytes.
 inline std::vector<std::int16_t> sampleValues(const troven::WaveSound& wave) {

@@ -12,7 +12,7 @@
 
 #include "program_facts.h"
 #include "sample_values.h"
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "sample_values.h"
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "picture_loader.h"
+#include "assets/picture_loader.h"
 
 using troven::assets::cardFacePath;
 using troven::assets::loadPicture;

@@ -4,7 +4,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "card.h"
+#include "game/card.h"
 
 namespace troven::testing {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "game_events.h"
+#include "game/game_events.h"
 
 namespace troven::testing {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "card.h"
-#include "random_source.h"
+#include "game/card.h"
+#include "game/random_source.h"
 
 namespace troven::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "decks.h"
-#include "game.h"
+#include "game/game.h"
 #include "recording_events.h"
 #include "scripted_random.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "game.h"
+#include "game/game.h"
 #include "recording_events.h"
 #include "scripted_random.h"
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "decks.h"
+#include "game/saved_game.h"
 #include "recording_events.h"
-#include "saved_game.h"
 #include "scripted_random.h"
 
 namespace troven {

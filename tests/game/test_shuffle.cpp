@@ -4,8 +4,8 @@
 #include <cmath>
 #include <set>
 
+#include "game/shuffle.h"
 #include "scripted_random.h"
-#include "shuffle.h"
 
 namespace troven {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "score_file.h"
+#include "ranking/score_file.h"
 
 namespace troven::fuzz {
 

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cp932.h"
 #include "fuzz_score_dir.h"
-#include "score_file.h"
+#include "ranking/cp932.h"
+#include "ranking/score_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace troven;

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cp932.h"
 #include "fuzz_score_dir.h"
-#include "ranking_table.h"
-#include "score_file.h"
+#include "ranking/cp932.h"
+#include "ranking/ranking_table.h"
+#include "ranking/score_file.h"
 
 namespace troven {
 namespace {

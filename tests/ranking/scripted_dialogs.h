@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "ranking_window_model.h"
+#include "ranking/ranking_window_model.h"
 
 namespace troven::testing {
 

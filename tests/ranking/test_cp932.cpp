@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cp932.h"
+#include "ranking/cp932.h"
 #include "score_dir.h"
 
 namespace troven {

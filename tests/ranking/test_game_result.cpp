@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ranking/score_file.h"
 #include "score_dir.h"
-#include "score_file.h"
 
 namespace troven {
 namespace {

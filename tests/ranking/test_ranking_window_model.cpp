@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "ranking_table.h"
-#include "ranking_window_model.h"
+#include "ranking/ranking_table.h"
+#include "ranking/ranking_window_model.h"
 #include "score_dir.h"
 #include "scripted_dialogs.h"
 

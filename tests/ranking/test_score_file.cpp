@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "ranking/score_file.h"
 #include "score_dir.h"
-#include "score_file.h"
 
 namespace troven {
 namespace {

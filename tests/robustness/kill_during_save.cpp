@@ -28,8 +28,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "ranking/score_file.h"
 #include "save_progress.h"
-#include "score_file.h"
 #include "two_tables.h"
 
 using namespace troven;

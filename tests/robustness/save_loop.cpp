@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
+#include "ranking/score_file.h"
 #include "save_progress.h"
-#include "score_file.h"
 #include "two_tables.h"
 
 using namespace troven;

@@ -13,15 +13,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "application.h"
-#include "cp932.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
-#include "mm_control.h"
-#include "picture_box_widget.h"
-#include "score_file.h"
+#include "program/application.h"
+#include "ranking/cp932.h"
+#include "ranking/score_file.h"
 #include "score_files.h"
 #include "shown_window.h"
+#include "sound/mm_control.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 namespace {
 

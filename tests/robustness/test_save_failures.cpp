@@ -15,19 +15,19 @@
 
 #include <cstdio>
 
-#include "fonts.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
+#include "game/random_source.h"
+#include "looks/fonts.h"
 #include "modal_driver.h"
-#include "picture_box_widget.h"
-#include "previous_instance.h"
-#include "qt_translations.h"
-#include "random_source.h"
-#include "score_file.h"
+#include "platform/previous_instance.h"
+#include "program/qt_translations.h"
+#include "ranking/score_file.h"
 #include "score_files.h"
 #include "shown_window.h"
 #include "small_disk.h"
 #include "two_tables.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 using namespace troven;
 using namespace troven::robustness;

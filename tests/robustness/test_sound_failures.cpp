@@ -16,17 +16,17 @@
 #include <random>
 
 #include "decks.h"
-#include "fonts.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
-#include "mm_control.h"
+#include "looks/fonts.h"
 #include "modal_driver.h"
-#include "picture_box_widget.h"
-#include "previous_instance.h"
+#include "platform/previous_instance.h"
 #include "score_files.h"
 #include "scripted_random.h"
 #include "shown_window.h"
+#include "sound/mm_control.h"
 #include "sound_server.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 using namespace troven;
 

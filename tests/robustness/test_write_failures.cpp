@@ -9,8 +9,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include "ranking/score_file.h"
 #include "score_dir.h"
-#include "score_file.h"
 #include "two_tables.h"
 
 namespace troven::robustness {

@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-#include "ranking_table.h"
+#include "ranking/ranking_table.h"
 #include "score_files.h"
 
 namespace troven::robustness {

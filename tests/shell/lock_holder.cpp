@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "previous_instance.h"
+#include "platform/previous_instance.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

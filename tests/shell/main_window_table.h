@@ -8,18 +8,18 @@
 #include <array>
 #include <memory>
 
-#include "announcer.h"
-#include "card.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
-#include "mm_control.h"
-#include "picture_box_widget.h"
-#include "previous_instance.h"
+#include "accessibility/announcer.h"
+#include "game/card.h"
+#include "platform/previous_instance.h"
 #include "recording_output.h"
 #include "score_files.h"
 #include "scripted_random.h"
 #include "shown_window.h"
-#include "wave_file.h"
+#include "sound/mm_control.h"
+#include "wave/wave_file.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 namespace troven::testing {
 

@@ -14,14 +14,14 @@
 #include <utility>
 
 #include "decks.h"
-#include "fonts.h"
-#include "form2_ranking_window.h"
+#include "looks/fonts.h"
 #include "main_window_table.h"
 #include "modal_driver.h"
-#include "picture_box_widget.h"
-#include "qt_translations.h"
+#include "program/qt_translations.h"
 #include "score_files.h"
 #include "shown_window.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form2_ranking_window.h"
 
 using namespace troven;
 

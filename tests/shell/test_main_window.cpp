@@ -12,13 +12,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "assets/picture_loader.h"
 #include "decks.h"
-#include "fonts.h"
+#include "looks/fonts.h"
 #include "main_window_table.h"
 #include "modal_driver.h"
-#include "picture_box_widget.h"
-#include "picture_loader.h"
-#include "tracker_panel.h"
+#include "widgets/picture_box_widget.h"
+#include "widgets/tracker_panel.h"
 
 using namespace troven;
 

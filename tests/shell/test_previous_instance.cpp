@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "previous_instance.h"
+#include "platform/previous_instance.h"
 
 using troven::PreviousInstance;
 

@@ -15,7 +15,7 @@
 #include "decks.h"
 #include "main_window_table.h"
 #include "modal_driver.h"
-#include "program_ending.h"
+#include "platform/program_ending.h"
 
 using namespace troven;
 

@@ -9,13 +9,13 @@
 #include <cmath>
 #include <memory>
 
-#include "artwork.h"
-#include "fonts.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
-#include "picture_box_widget.h"
-#include "previous_instance.h"
-#include "random_source.h"
+#include "art/artwork.h"
+#include "game/random_source.h"
+#include "looks/fonts.h"
+#include "platform/previous_instance.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 using namespace troven;
 

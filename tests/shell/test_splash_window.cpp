@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QTest>
 
-#include "fonts.h"
-#include "form3_splash_window.h"
-#include "picture_box_widget.h"
+#include "looks/fonts.h"
 #include "shown_window.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form3_splash_window.h"
 
 using troven::Form3;
 

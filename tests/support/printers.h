@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "ranking_table.h"
+#include "ranking/ranking_table.h"
 
 // Readable GoogleTest failures (the printers are found by argument-dependent lookup).
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <utility>
 
-#include "audio_output.h"
+#include "sound/audio_output.h"
 
 namespace troven::testing {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "wave_writer.h"
+#include "wave/wave_writer.h"
 
 namespace troven::test {
 namespace {

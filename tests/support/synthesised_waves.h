@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "score_files.h"
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace troven::test {
 

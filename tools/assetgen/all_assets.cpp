@@ -5,11 +5,11 @@
 
 #include <stdexcept>
 
-#include "artwork.h"
+#include "art/artwork.h"
 #include "picture_output.h"
 #include "program_facts.h"
 #include "sounds.h"
-#include "wave_writer.h"
+#include "wave/wave_writer.h"
 
 namespace troven::assetgen {
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-#include "artwork.h"
+#include "art/artwork.h"
 
 class QDir;
 

@@ -1,4 +1,4 @@
-#include "pulse_loop.h"
+#include "sound/module/pulse_loop.h"
 
 #include <mutex>
 

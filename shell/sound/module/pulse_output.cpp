@@ -1,4 +1,4 @@
-#include "pulse_output.h"
+#include "sound/module/pulse_output.h"
 
 #include <algorithm>
 #include <pulse/error.h>
@@ -7,7 +7,7 @@
 #include <pulse/timeval.h>
 
 #include "program_facts.h"
-#include "sound_log.h"
+#include "wave/sound_log.h"
 
 namespace troven {
 namespace {

@@ -5,8 +5,8 @@
 #include <pulse/context.h>
 #include <pulse/stream.h>
 
-#include "audio_output.h"
-#include "pulse_loop.h"
+#include "sound/audio_output.h"
+#include "sound/module/pulse_loop.h"
 
 namespace troven {
 

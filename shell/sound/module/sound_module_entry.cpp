@@ -1,6 +1,6 @@
 // The one symbol troven-sound.so exports.
-#include "audio_output.h"
-#include "pulse_output.h"
+#include "sound/audio_output.h"
+#include "sound/module/pulse_output.h"
 
 namespace {
 

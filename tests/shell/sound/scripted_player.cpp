@@ -30,12 +30,12 @@
 #include <ctime>
 #include <vector>
 
-#include "application.h"
-#include "form1_main_window.h"
-#include "form2_ranking_window.h"
-#include "picture_box_widget.h"
+#include "program/application.h"
 #include "shown_window.h"
 #include "synthesised_waves.h"
+#include "widgets/picture_box_widget.h"
+#include "windows/form1_main_window.h"
+#include "windows/form2_ranking_window.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "wave_file.h"
+#include "wave/wave_file.h"
 
 namespace troven::test {
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "mm_control.h"
 #include "recording_output.h"
+#include "sound/mm_control.h"
 #include "sound_server.h"
 #include "synthesised_waves.h"
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "mm_control.h"
+#include "sound/mm_control.h"
 #include "synthesised_waves.h"
 
 using troven::MMControl;

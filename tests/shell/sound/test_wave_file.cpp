@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include "synthesised_waves.h"
-#include "wave_file.h"
-#include "wave_writer.h"
+#include "wave/wave_file.h"
+#include "wave/wave_writer.h"
 
 using troven::parseWave;
 using troven::readWaveFile;

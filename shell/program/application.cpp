@@ -1,20 +1,20 @@
-#include "application.h"
+#include "program/application.h"
 
 #include <QApplication>
 
 #include <memory>
 
-#include "command_line.h"
-#include "fonts.h"
-#include "form1_main_window.h"
-#include "form3_splash_window.h"
-#include "previous_instance.h"
-#include "program_ending.h"
+#include "game/random_source.h"
+#include "looks/fonts.h"
+#include "platform/previous_instance.h"
+#include "platform/program_ending.h"
+#include "program/command_line.h"
+#include "program/qt_translations.h"
+#include "program/session_state.h"
+#include "program/xwayland_preference.h"
 #include "program_facts.h"
-#include "qt_translations.h"
-#include "random_source.h"
-#include "session_state.h"
-#include "xwayland_preference.h"
+#include "windows/form1_main_window.h"
+#include "windows/form3_splash_window.h"
 
 namespace troven {
 

@@ -1,4 +1,4 @@
-#include "program_ending.h"
+#include "platform/program_ending.h"
 
 #include <QApplication>
 #include <QDialog>

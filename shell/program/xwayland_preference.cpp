@@ -1,4 +1,4 @@
-#include "xwayland_preference.h"
+#include "program/xwayland_preference.h"
 
 #include <QtGlobal>
 

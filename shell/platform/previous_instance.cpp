@@ -1,4 +1,4 @@
-#include "previous_instance.h"
+#include "platform/previous_instance.h"
 
 #include <QDir>
 

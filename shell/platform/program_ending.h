@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "termination_signals.h"
+#include "platform/termination_signals.h"
 
 class QWidget;
 

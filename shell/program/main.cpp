@@ -1,3 +1,3 @@
-#include "application.h"
+#include "program/application.h"
 
 int main(int argc, char** argv) { return troven::runProgram(argc, argv); }

@@ -1,12 +1,12 @@
-#include "program_identity.h"
+#include "looks/program_identity.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
 
-#include "artwork.h"
-#include "picture_loader.h"
+#include "art/artwork.h"
+#include "assets/picture_loader.h"
 #include "program_facts.h"
 
 namespace troven {

@@ -1,4 +1,4 @@
-#include "session_state.h"
+#include "program/session_state.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -8,9 +8,9 @@
 
 #include <sstream>
 
-#include "form1_main_window.h"
-#include "save_log.h"
-#include "saved_game.h"
+#include "game/saved_game.h"
+#include "ranking/save_log.h"
+#include "windows/form1_main_window.h"
 
 namespace troven {
 

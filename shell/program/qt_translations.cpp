@@ -1,4 +1,4 @@
-#include "qt_translations.h"
+#include "program/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
