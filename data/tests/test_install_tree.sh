@@ -6,8 +6,8 @@
 # Usage: test_install_tree.sh BUILD_DIR APP_ID VERSION DATA_SOURCE_DIR WEBSITE
 set -euo pipefail
 build=$1 id=$2 version=$3 data=$4 website=$5
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 need_tools desktop-file-validate appstreamcli
 
 work=$(mktemp -d)

@@ -5,8 +5,8 @@
 # Usage: test_launcher.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
