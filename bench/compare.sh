@@ -25,10 +25,10 @@ cmake --build "$build" -j2 --target troven empty_window map_watch bench_click be
 work=$(mktemp -d)
 trap 'kill ${xvfb:-} ${bus:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 chmod 700 "$work"
-# shellcheck source=tests/lib/xvfb.sh
-. "$(cd "$(dirname "$0")/../tests/lib" && pwd)/xvfb.sh"
-# shellcheck source=tests/lib/pulse.sh
-. "$(cd "$(dirname "$0")/../tests/lib" && pwd)/pulse.sh"
+# shellcheck source=tests/support/xvfb.sh
+. "$(cd "$(dirname "$0")/../tests/support" && pwd)/xvfb.sh"
+# shellcheck source=tests/support/pulse.sh
+. "$(cd "$(dirname "$0")/../tests/support" && pwd)/pulse.sh"
 start_xvfb "$work"
 xvfb=$xvfb_pid
 export XDG_RUNTIME_DIR=$work

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Key to speech with the real Orca: the blind player of the end-to-end test
 # (tests/shell/blind_player.py) plays GAMES whole games in a row, each in a fresh copy of the
-# program with the default ranking, in one Orca session (tests/lib/orca.sh), and notes for each
+# program with the default ranking, in one Orca session (tests/support/orca.sh), and notes for each
 # reply the time from just before it runs xdotool for the key to the moment Orca writes the phrase
 # to speech. Prints, per kind of reply, the count, the median and the worst, in milliseconds.
 #   Usage: bench/orca_replies.sh BUILD_DIR [GAMES]    (GAMES: 5 unless given)
@@ -12,8 +12,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 cmake --build "$build" -j2 --target troven >/dev/null
 game=$build/games/troven
 
-# shellcheck source=tests/lib/orca.sh
-. "$here/../tests/lib/orca.sh"
+# shellcheck source=tests/support/orca.sh
+. "$here/../tests/support/orca.sh"
 start_orca_session
 times=$orca_work/times.tsv
 for round in $(seq "$games"); do

@@ -29,11 +29,11 @@ for server in "${servers[@]}"; do
     esac
 done
 here=$(cd "$(dirname "$0")" && pwd)
-lib=$here/../tests/lib
-# shellcheck source=../tests/lib/pulse.sh
-. "$lib/pulse.sh"
-# shellcheck source=../tests/lib/pipewire.sh
-. "$lib/pipewire.sh"
+support=$here/../tests/support
+# shellcheck source=tests/support/pulse.sh
+. "$support/pulse.sh"
+# shellcheck source=tests/support/pipewire.sh
+. "$support/pipewire.sh"
 cmake --build "$build" -j2 --target scripted_player reference_delay sink_recorder sink_delay \
     troven_sound_module >/dev/null
 
@@ -82,7 +82,7 @@ beside_reference() {
     rm -rf "$dir"
     mkdir -p "$dir"
     # shellcheck disable=SC2016 # expanded by the inner shell
-    "$here/../tests/shell/sound/with_pulse.sh" "$@" bash -c '
+    "$support/with_pulse.sh" "$@" bash -c '
         set -euo pipefail
         cd "$1"
         mkfifo reference.fifo

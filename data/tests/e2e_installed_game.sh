@@ -5,8 +5,8 @@
 # Usage: e2e_installed_game.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 need_tools Xvfb xdotool xprop
 
 work=$(mktemp -d)
@@ -22,9 +22,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop=$prefix/share/applications/$id.desktop
 launcher=$(exec_program "$(desktop_key "$desktop" Exec)")
 
-# shellcheck source=tests/lib/xvfb.sh
-
-. "$(cd "$(dirname "$0")/../../tests/lib" && pwd)/xvfb.sh"
+# shellcheck source=tests/support/xvfb.sh
+. "$(dirname "$0")/../../tests/support/xvfb.sh"
 start_xvfb "$work" || fail "Xvfb did not start"
 pids+=("$xvfb_pid")
 export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <cstdlib>
 
 #include "ranking/score_file.h"
+#include "score_files.h"
 
-namespace troven::fuzz {
+namespace troven::testing {
 
 inline void check(bool condition) {
     if (!condition) std::abort();
@@ -25,9 +24,4 @@ inline QString scoreFilePath() {
     return dir.filePath(kScoreFileName);
 }
 
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    check(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-}  // namespace troven::fuzz
+}  // namespace troven::testing

@@ -10,12 +10,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace troven;
-    const QString path = fuzz::scoreFilePath();
-    fuzz::writeFile(path,
-                    QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    fuzz::check(ScoreFileReader(path).state() != ScoreFileState::Missing);
+    using testing::check;
+    const QString path = testing::scoreFilePath();
+    check(testing::writeFile(
+        path, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
+    check(ScoreFileReader(path).state() != ScoreFileState::Missing);
     const DisplayedTable table = loadTable(path);
     for (const QByteArray& name : table.names) cp932::decode(name);
-    fuzz::check(loadTable(path) == table);
+    check(loadTable(path) == table);
     return 0;
 }

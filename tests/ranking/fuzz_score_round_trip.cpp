@@ -12,11 +12,11 @@
 namespace troven {
 namespace {
 
-using fuzz::check;
+using testing::check;
 
 void loadSaveLoad(const QByteArray& original, const QString& path) {
     QFile::remove(backupPath(path));
-    fuzz::writeFile(path, original);
+    check(testing::writeFile(path, original));
     const ScoreFileState state = ScoreFileReader(path).state();
     const DisplayedTable first = loadTable(path);
     for (const QByteArray& name : first.names) cp932::decode(name);
@@ -55,7 +55,7 @@ void saveLoad(const QByteArray& original, const QString& path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray original(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString path = troven::fuzz::scoreFilePath();
+    const QString path = troven::testing::scoreFilePath();
     troven::loadSaveLoad(original, path);
     troven::saveLoad(original, path);
     return 0;

@@ -33,7 +33,7 @@
 #include "two_tables.h"
 
 using namespace troven;
-using namespace troven::robustness;
+using namespace troven::testing;
 
 namespace {
 

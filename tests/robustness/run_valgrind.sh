@@ -8,12 +8,14 @@
 set -euo pipefail
 game=$(realpath "${1:?usage: run_valgrind.sh SCRIPTED_GAME}")
 here=$(cd "$(dirname "$0")" && pwd)
-command -v valgrind >/dev/null || { echo "valgrind is not installed"; exit 77; }
+# shellcheck source=tests/support/checks.sh
+. "$here/../support/checks.sh"
+need_tools valgrind
 # Against a real sound server where pulseaudio is installed, so that the sound thread and the
 # sound module are checked too; with no server otherwise.
 if [ -z "${TROVEN_PULSE_CAPTURE:-}" ]; then
     if command -v pulseaudio >/dev/null; then
-        exec "$here/../shell/sound/with_pulse.sh" "$0" "$game"
+        exec "$here/../support/with_pulse.sh" "$0" "$game"
     fi
     export PULSE_SERVER=unix:/nonexistent
 fi

@@ -10,7 +10,7 @@
 #include "two_tables.h"
 
 using namespace troven;
-using namespace troven::robustness;
+using namespace troven::testing;
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -6,7 +6,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-namespace troven::robustness {
+namespace troven::testing {
 
 SaveProgress& mapSaveProgress(const char* path) {
     const long page = sysconf(_SC_PAGESIZE);
@@ -25,4 +25,4 @@ SaveProgress& mapSaveProgress(const char* path) {
     return *static_cast<SaveProgress*>(mapped);
 }
 
-}  // namespace troven::robustness
+}  // namespace troven::testing

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-namespace troven::robustness {
+namespace troven::testing {
 
 // What the saving child tells the driver, in a page both map from one file. The page outlives
 // the child, so the driver reads where the child stood when it was killed.
@@ -27,4 +27,4 @@ void store(T& field, T value) {
     std::atomic_ref(field).store(value, std::memory_order_seq_cst);
 }
 
-}  // namespace troven::robustness
+}  // namespace troven::testing

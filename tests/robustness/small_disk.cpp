@@ -9,7 +9,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-namespace troven::robustness {
+namespace troven::testing {
 namespace {
 
 constexpr unsigned long kFlags = MS_NOSUID | MS_NODEV;
@@ -65,4 +65,4 @@ bool SmallDisk::setReadOnly(bool readOnly) {
                  MS_REMOUNT | kFlags | (readOnly ? MS_RDONLY : 0), nullptr) == 0;
 }
 
-}  // namespace troven::robustness
+}  // namespace troven::testing

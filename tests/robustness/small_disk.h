@@ -3,7 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace troven::robustness {
+namespace troven::testing {
 
 // A memory file system of 64 KiB mounted on a fresh folder, to be filled up or made read-only.
 // Mounting needs root: call enterPrivateMounts() once, first thing in main(), so that every
@@ -35,4 +35,4 @@ class SmallDisk {
 // (not root, or a container that forbids it), an empty string on success.
 QString enterPrivateMounts();
 
-}  // namespace troven::robustness
+}  // namespace troven::testing

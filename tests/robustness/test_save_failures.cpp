@@ -30,9 +30,7 @@
 #include "windows/form2_ranking_window.h"
 
 using namespace troven;
-using namespace troven::robustness;
-using testing::readFile;
-using testing::writeFile;
+using namespace troven::testing;
 
 namespace {
 

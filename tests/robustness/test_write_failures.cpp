@@ -13,7 +13,7 @@
 #include "score_dir.h"
 #include "two_tables.h"
 
-namespace troven::robustness {
+namespace troven::testing {
 namespace {
 
 // Every file this process writes from now on stops growing at `bytes` (RLIM_INFINITY: no
@@ -34,7 +34,7 @@ void limitFileSize(rlim_t bytes) {
     std::_Exit(result.failure == expected ? 0 : 1);
 }
 
-using WriteFailureTest = testing::ScoreDirTest;
+using WriteFailureTest = ScoreDirTest;
 
 TEST_F(WriteFailureTest, ASaveCutShortFailsAndKeepsThePreviousFile) {
     write(kFirstFile);
@@ -56,4 +56,4 @@ TEST_F(WriteFailureTest, ABackupCutShortStopsTheSaveAndKeepsTheOriginal) {
 }
 
 }  // namespace
-}  // namespace troven::robustness
+}  // namespace troven::testing

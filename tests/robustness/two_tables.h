@@ -8,15 +8,14 @@
 #include "ranking/ranking_table.h"
 #include "score_files.h"
 
-namespace troven::robustness {
+namespace troven::testing {
 
 // Two rankings a save may replace one with the other, and the exact bytes each is stored as,
 // written out here by hand so that a torn, mixed or empty file can be told from either.
 // The second is longer than the first, holds double-byte names, quotes, commas and the lowest
 // 16-bit score, and has a sign position in some of its captions.
 
-inline const QByteArray& kFirstFile = testing::kDefaultScoreFile;
-using testing::kZenkaku5;
+inline const QByteArray& kFirstFile = kDefaultScoreFile;
 
 inline DisplayedTable firstTable() { return DisplayedTable::defaults(); }
 
@@ -53,4 +52,4 @@ inline const QByteArray kSecondFile = "\"" + kZenkaku5 + "\",47\r\n" +
                                       "\"Z\",-3\r\n"
                                       "\"MIN\",-32768\r\n";
 
-}  // namespace troven::robustness
+}  // namespace troven::testing

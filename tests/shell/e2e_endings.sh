@@ -9,17 +9,17 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "${1:?usage: e2e_endings.sh GAME [CASE...]}")
 shift
-for tool in Xvfb xdotool metacity wmctrl xwininfo xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: needs $tool"; exit 77; }
-done
-# shellcheck source-path=SCRIPTDIR source=../lib/xvfb.sh
-. "$here/../lib/xvfb.sh"
+# shellcheck source=tests/support/checks.sh
+. "$here/../support/checks.sh"
+need_tools Xvfb xdotool metacity wmctrl xwininfo xprop
+# shellcheck source=tests/support/xvfb.sh
+. "$here/../support/xvfb.sh"
 # The time bounds are the plain program's. A sanitized build's program, many times slower on a
 # busy machine, is run for its memory checks, with the bounds ten times as long
 # (TROVEN_TIME_SCALE=10): it must still end, and bring the main window.
 scale=${TROVEN_TIME_SCALE:-1}
 # A sanitized build's program ends with status 0 only without leaks of its own.
-export LSAN_OPTIONS="suppressions=$here/../lib/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 work=$(mktemp -d)
 pids=()
 cleanup() {

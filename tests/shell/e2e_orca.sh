@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A blind player plays the real program with the real Orca (tests/lib/orca.sh starts it, with
+# A blind player plays the real program with the real Orca (tests/support/orca.sh starts it, with
 # everything it needs, under Xvfb): blind_player.py plays from the phrases Orca speaks alone: a
 # whole game, a name for the ranking, the ranking read and cleared, a second copy refused. How
 # quickly Orca speaks is bench/orca_replies.sh's business; here only what it says counts.
@@ -7,8 +7,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "${1:?usage: e2e_orca.sh GAME}")
-# shellcheck source=tests/lib/orca.sh
-. "$here/../lib/orca.sh"
+# shellcheck source=tests/support/orca.sh
+. "$here/../support/orca.sh"
 start_orca_session
 fresh_ranking "$orca_work/game"
 cd "$orca_work/game"

@@ -9,12 +9,12 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game=$(realpath "$1") canceller=$(realpath "$2")
-for tool in Xvfb xsm iceauth xdotool xwininfo xprop xwd stdbuf; do
-    command -v "$tool" >/dev/null || { echo "SKIP: needs $tool"; exit 77; }
-done
-# shellcheck source-path=SCRIPTDIR source=../lib/xvfb.sh
-. "$here/../lib/xvfb.sh"
-export LSAN_OPTIONS="suppressions=$here/../lib/lsan.supp:print_suppressions=0"
+# shellcheck source=tests/support/checks.sh
+. "$here/../support/checks.sh"
+need_tools Xvfb xsm iceauth xdotool xwininfo xprop xwd stdbuf
+# shellcheck source=tests/support/xvfb.sh
+. "$here/../support/xvfb.sh"
+export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp:print_suppressions=0"
 # xsm's output is made line by line through stdbuf, whose library xsm then hands on to the game it
 # restarts: a sanitized game is not to refuse it for coming before the sanitizer's runtime.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"

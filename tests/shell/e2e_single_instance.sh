@@ -3,24 +3,20 @@
 # with SIGKILL leaves no lock that refuses the next start.   Usage: e2e_single_instance.sh GAME
 set -euo pipefail
 game=$(realpath "${1:?usage: e2e_single_instance.sh GAME}")
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-    echo "needs Xvfb and xdotool"
-    exit 77
-fi
+# shellcheck source=tests/support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
+need_tools Xvfb xdotool
 work=$(mktemp -d)
 pids=()
 cleanup() { kill -9 "${pids[@]}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-# shellcheck source=tests/lib/xvfb.sh
-
-. "$(cd "$(dirname "$0")/../lib" && pwd)/xvfb.sh"
+# shellcheck source=tests/support/xvfb.sh
+. "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb "$work"
 pids+=("$xvfb_pid")
 export XDG_RUNTIME_DIR=$work PULSE_SERVER=unix:/nonexistent
 cd "$work"
-
-fail() { echo "FAIL: $*"; exit 1; }
 
 "$game" &
 first=$!

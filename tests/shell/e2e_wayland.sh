@@ -7,9 +7,9 @@
 # usage: e2e_wayland.sh GAME      exits 77 (skipped) when weston or Xwayland is not installed.
 set -euo pipefail
 game=$(realpath "${1:?usage: e2e_wayland.sh GAME}")
-for tool in weston weston-debug Xwayland xdotool xprop; do
-    command -v "$tool" >/dev/null || { echo "SKIP: needs $tool"; exit 77; }
-done
+# shellcheck source=tests/support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
+need_tools weston weston-debug Xwayland xdotool xprop
 work=$(mktemp -d)
 weston_pid=
 game_pid=

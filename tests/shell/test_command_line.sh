@@ -9,7 +9,8 @@ game=$(realpath "${1:?usage: test_command_line.sh GAME MANUAL_PAGE VERSION}")
 manual=$2 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+# shellcheck source=tests/support/checks.sh
+. "$(dirname "$0")/../support/checks.sh"
 mkdir -m 700 "$work/runtime"
 
 without_display() {

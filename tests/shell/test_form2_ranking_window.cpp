@@ -62,7 +62,7 @@ void answerNamePrompts(QStringList answers, QStringList* offered) {
 
 }  // namespace
 
-class TestRankingWindow : public QObject {
+class TestForm2RankingWindow : public QObject {
     Q_OBJECT
 
   private slots:
@@ -299,5 +299,5 @@ class TestRankingWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestRankingWindow)
+QTEST_MAIN(TestForm2RankingWindow)
 #include "test_form2_ranking_window.moc"

@@ -5,9 +5,11 @@
 # usage: check_format.sh SOURCE_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=tests/style/lib.sh
-. "$here/lib.sh"
-command -v clang-format >/dev/null || { echo "clang-format is not installed: skipped"; exit 77; }
+# shellcheck source=tests/support/source_files.sh
+. "$here/../support/source_files.sh"
+# shellcheck source=tests/support/checks.sh
+. "$here/../support/checks.sh"
+need_tools clang-format
 
 cd "$1"
 mapfile -t files < <(source_files '*.cpp' '*.h')

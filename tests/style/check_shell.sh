@@ -4,9 +4,11 @@
 # usage: check_shell.sh SOURCE_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=tests/style/lib.sh
-. "$here/lib.sh"
-command -v shellcheck >/dev/null || { echo "shellcheck is not installed: skipped"; exit 77; }
+# shellcheck source=tests/support/source_files.sh
+. "$here/../support/source_files.sh"
+# shellcheck source=tests/support/checks.sh
+. "$here/../support/checks.sh"
+need_tools shellcheck
 
 cd "$1"
 mapfile -t scripts < <(

@@ -9,7 +9,7 @@
 
 #include "wave/wave_writer.h"
 
-namespace troven::test {
+namespace troven::testing {
 namespace {
 
 void append16(QByteArray& out, int value) {
@@ -91,4 +91,4 @@ QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude) {
     return out;
 }
 
-}  // namespace troven::test
+}  // namespace troven::testing

@@ -8,7 +8,7 @@
 #include "score_files.h"
 #include "wave/wave_file.h"
 
-namespace troven::test {
+namespace troven::testing {
 
 // Header fields of a forged wave file, right or wrong as other programs may write them.
 struct WaveHeader {
@@ -38,7 +38,4 @@ QByteArray waveImage(const QByteArray& samples, const WaveFormat& format = kNois
 // rate (48000 Hz, as PipeWire runs) and the recording back to 44100 Hz.
 QByteArray noiseSamples(double seconds, std::uint32_t seed, double amplitude = 0.4);
 
-// Sounds are written with the tests' one file writer.
-using testing::writeFile;
-
-}  // namespace troven::test
+}  // namespace troven::testing

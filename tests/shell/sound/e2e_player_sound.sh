@@ -34,7 +34,7 @@ clean_up() {
 trap clean_up EXIT
 
 # shellcheck disable=SC2016 # expanded by the inner shell
-"$here/with_pulse.sh" "${server[@]}" bash -c '
+"$here/../../support/with_pulse.sh" "${server[@]}" bash -c '
     set -euo pipefail
     cd "$1"
     # A runtime folder of its own: a copy of the game running elsewhere on the machine must

@@ -23,7 +23,7 @@
 
 #include "sound_analysis.h"
 
-using namespace troven::test;
+using namespace troven::testing;
 
 namespace {
 

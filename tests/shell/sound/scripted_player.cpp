@@ -40,7 +40,7 @@
 namespace {
 
 using namespace troven;
-using test::noiseSamples, test::waveImage, test::writeFile;
+using testing::noiseSamples, testing::waveImage, testing::writeFile;
 using testing::shownWindow;
 
 // Seconds to wait after each play, over and over: quick runs restart a sound that still plays,

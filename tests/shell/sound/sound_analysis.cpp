@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace troven::test {
+namespace troven::testing {
 namespace {
 
 constexpr std::size_t kChunk = kCaptureRate / 100;  // sounds are compared 10 ms at a time,
@@ -255,4 +255,4 @@ std::string describe(const std::vector<Play>& plays) {
     return out;
 }
 
-}  // namespace troven::test
+}  // namespace troven::testing

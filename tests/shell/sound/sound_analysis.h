@@ -13,7 +13,7 @@
 
 #include "wave/wave_file.h"
 
-namespace troven::test {
+namespace troven::testing {
 
 inline constexpr int kCaptureRate = 44100;
 
@@ -57,4 +57,4 @@ std::size_t strayLength(const Signal& capture, const std::vector<Play>& plays);
 // "card.wav:whole card.wav:cut wa.wav:short ...".
 std::string describe(const std::vector<Play>& plays);
 
-}  // namespace troven::test
+}  // namespace troven::testing

@@ -12,7 +12,7 @@
 
 using troven::MMControl;
 using troven::SoundFallbacks;
-using namespace troven::test;
+using namespace troven::testing;
 
 namespace {
 
@@ -28,7 +28,7 @@ void openDevice(MMControl& device, const QString& fileName) {
 
 // With a server the sound reaches it soon after Open; without one it never does.
 void verifyAudibleExactlyWithServer(const MMControl& device) {
-    if (troven::testing::underSoundServer()) {
+    if (underSoundServer()) {
         QTRY_VERIFY_WITH_TIMEOUT(device.isAudible(), 5000);
     } else {
         QTest::qWait(50);
@@ -114,10 +114,10 @@ void TestMMControl::usesTheBuiltInCopyWhenTheFileCannotBePlayed() {
     for (const QString name : {"card.wav", "wa.wav"}) {
         if (contents != "-") QVERIFY(writeFile(name, contents));
         QByteArray played;
-        MMControl device(
-            {{name, kBuiltIn}}, nullptr,
-            troven::testing::recordingOutputs(
-                [&](const troven::WaveSound& sound, const char*) { played = sound.samples; }));
+        MMControl device({{name, kBuiltIn}}, nullptr,
+                         recordingOutputs([&](const troven::WaveSound& sound, const char*) {
+                             played = sound.samples;
+                         }));
         openDevice(device, name);
         QVERIFY(device.isOpen());
         QCOMPARE(device.source(), kBuiltIn);

@@ -50,8 +50,8 @@ class TestServerRestart : public QObject {
         const ServerStopper stopper{dir.path()};
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
-        QVERIFY(troven::test::writeFile(
-            "card.wav", troven::test::waveImage(troven::test::noiseSamples(0.1, 1))));
+        QVERIFY(troven::testing::writeFile(
+            "card.wav", troven::testing::waveImage(troven::testing::noiseSamples(0.1, 1))));
         qputenv("PULSE_SERVER", "unix:" + dir.filePath("pulse.sock").toLocal8Bit());
         const auto play = [](MMControl& device) {
             device.setCommand(Command::Prev);

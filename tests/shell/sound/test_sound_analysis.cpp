@@ -8,7 +8,7 @@
 #include "sound_analysis.h"
 #include "synthesised_waves.h"
 
-using namespace troven::test;
+using namespace troven::testing;
 
 namespace {
 

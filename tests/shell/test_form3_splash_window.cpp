@@ -11,7 +11,7 @@
 
 using troven::Form3;
 
-class TestSplashWindow : public QObject {
+class TestForm3SplashWindow : public QObject {
     Q_OBJECT
 
   private slots:
@@ -88,5 +88,5 @@ class TestSplashWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestSplashWindow)
-#include "test_splash_window.moc"
+QTEST_MAIN(TestForm3SplashWindow)
+#include "test_form3_splash_window.moc"

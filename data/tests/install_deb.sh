@@ -5,11 +5,11 @@
 # control fields name the runtime the game needs, every library its programs link comes from a
 # package it depends on, and the files land where the desktop entry and the metainfo point, under
 # /usr, the game itself in /usr/games.
-# Usage: test_deb.sh BUILD_DIR APP_ID
+# Usage: install_deb.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 need_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli strings objdump lintian
 
 work=$(mktemp -d)

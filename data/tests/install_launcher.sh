@@ -2,11 +2,11 @@
 # The installed launcher, started the way the desktop entry's Exec line starts it, with a stand-in
 # for the game that records where it runs and what it was given: it makes the data folder when
 # missing, starts the game there with no arguments, and keeps what the folder already holds.
-# Usage: test_launcher.sh BUILD_DIR APP_ID
+# Usage: install_launcher.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -3,11 +3,11 @@
 # and the metainfo pass desktop-file-validate and appstreamcli validate --no-net, and every file
 # they name is where they point. The metainfo's newest release is the project's version and its
 # screenshot is the one kept in data/.
-# Usage: test_install_tree.sh BUILD_DIR APP_ID VERSION DATA_SOURCE_DIR WEBSITE
+# Usage: install_tree.sh BUILD_DIR APP_ID VERSION DATA_SOURCE_DIR WEBSITE
 set -euo pipefail
 build=$1 id=$2 version=$3 data=$4 website=$5
-# shellcheck source=data/tests/lib.sh
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/installed_tree.sh
+. "$(dirname "$0")/../../tests/support/installed_tree.sh"
 need_tools desktop-file-validate appstreamcli
 
 work=$(mktemp -d)

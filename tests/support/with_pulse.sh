@@ -13,7 +13,6 @@
 # when the command ends, however it ends. Exit status: the command's, or 77 when the server is not
 # installed (the caller then skips), or 1 when it does not come up.
 # usage: with_pulse.sh [--pipewire] COMMAND [ARG...]
-# shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
 needs=(pulseaudio pactl)
@@ -21,19 +20,16 @@ if [ "${1:-}" = --pipewire ]; then
     needs=(pipewire wireplumber pipewire-pulse dbus-daemon pactl parec)
     shift
 fi
-for program in "${needs[@]}"; do
-    if ! command -v "$program" >/dev/null; then
-        echo "with_pulse.sh: $program is not installed" >&2
-        exit 77
-    fi
-done
+support=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/support/checks.sh
+. "$support/checks.sh"
+need_tools "${needs[@]}"
 [ $# -gt 0 ] || { echo "usage: with_pulse.sh [--pipewire] COMMAND [ARG...]" >&2; exit 2; }
 
-lib=$(cd "$(dirname "$0")/../../lib" && pwd)
-# shellcheck source=../../lib/pulse.sh
-. "$lib/pulse.sh"
-# shellcheck source=../../lib/pipewire.sh
-. "$lib/pipewire.sh"
+# shellcheck source=tests/support/pulse.sh
+. "$support/pulse.sh"
+# shellcheck source=tests/support/pipewire.sh
+. "$support/pipewire.sh"
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/troven-pulse.XXXXXX")
 pulse_pid=

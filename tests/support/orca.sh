@@ -9,6 +9,9 @@
 # however it ends; on a failure Orca's last phrases and orca_work/game.log are printed first.
 # TROVEN_ORCA_LOG=FILE keeps Orca's debug file there.
 
+# shellcheck source=tests/support/checks.sh
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
 # Whether a process still runs (one that has ended but is not reaped does not).
 orca_running() { [ -e "/proc/$1" ] && ! grep -q '^[^)]*) Z' "/proc/$1/stat" 2>/dev/null; }
 
@@ -35,9 +38,7 @@ orca_cleanup() {
 
 start_orca_session() {
     local tool orca_pid
-    for tool in Xvfb xdotool dbus-daemon metacity orca speech-dispatcher script; do
-        command -v "$tool" >/dev/null || { echo "needs $tool"; exit 77; }
-    done
+    need_tools Xvfb xdotool dbus-daemon metacity orca speech-dispatcher script
     [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "needs at-spi2-core"; exit 77; }
     # Orca refuses to start beside another Orca of the same user, even one that has ended but is
     # not yet reaped (and --replace would kill it).
@@ -67,7 +68,7 @@ DisableAutoSpawn
 EOF
     echo "default_driver=null" >"$HOME/.libao"
 
-    # shellcheck source=tests/lib/xvfb.sh
+    # shellcheck source=tests/support/xvfb.sh
     . "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
     start_xvfb "$orca_work"
     orca_pids+=("$xvfb_pid")

@@ -11,7 +11,7 @@
 using troven::parseWave;
 using troven::readWaveFile;
 using troven::riffChunk;
-using namespace troven::test;
+using namespace troven::testing;
 
 Q_DECLARE_METATYPE(WaveHeader)
 

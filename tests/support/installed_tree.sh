@@ -1,23 +1,11 @@
 # shellcheck shell=bash
 # Helpers of the install tests, sourced by them.
 
+# shellcheck source=tests/support/checks.sh
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
 # Where the game is installed under the prefix: Debian keeps games in games/ (CMAKE_INSTALL_BINDIR).
 installed_game=games/troven
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-need_tools() {  # exits with 77 (ctest: skipped) when a tool is missing
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || {
-            echo "SKIP: $tool is not installed"
-            exit 77
-        }
-    done
-}
 
 # The value of KEY (no locale) in the [Desktop Entry] group of a desktop entry.
 desktop_key() {  # file key

@@ -113,7 +113,7 @@ QString spokenButNotShown(const Table& t) {
 
 }  // namespace
 
-class TestMainWindow : public QObject {
+class TestForm1MainWindow : public QObject {
     Q_OBJECT
 
   private slots:
@@ -631,5 +631,5 @@ class TestMainWindow : public QObject {
     }
 };
 
-QTEST_MAIN(TestMainWindow)
-#include "test_main_window.moc"
+QTEST_MAIN(TestForm1MainWindow)
+#include "test_form1_main_window.moc"
