@@ -37,7 +37,7 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
       game_(random, *this),
       ranking_(module1_, *this, kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("THE  TROVEN"));
+    setWindowTitle(mainWindowTitle());
     setWindowIcon(programIcon(devicePixelRatioF()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -118,7 +118,7 @@ void Form1::buildTable(QWidget* table) {
 
 bool Form1::Form_Load() {
     if (previousInstance_.isRunning()) {
-        QMessageBox::warning(nullptr, kProgramTitle, QStringLiteral("すでに起動されています."));
+        QMessageBox::warning(nullptr, programName(), QStringLiteral("すでに起動されています."));
         return false;
     }
     centreOnScreen(this);

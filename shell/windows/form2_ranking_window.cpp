@@ -121,7 +121,7 @@ QString Form2::inputBox(const QString& prompt, const QString& title, const QStri
 }
 
 bool Form2::askYesNo(const QString& question) {
-    return QMessageBox::question(this, kProgramTitle, question,
+    return QMessageBox::question(this, programName(), question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -133,7 +133,7 @@ void Form2::showWarning(const QString& message) {
         return;
     }
     // The entry's save comes before the window shows: the box is then placed as the name prompt.
-    QMessageBox::warning(isVisible() ? this : nullptr, kProgramTitle, message);
+    QMessageBox::warning(isVisible() ? this : nullptr, programName(), message);
 }
 
 }  // namespace troven

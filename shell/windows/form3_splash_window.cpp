@@ -32,7 +32,7 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
         makeLabel(this, QRect(16, 16, 113, 17), fonts::face(fonts::kMincho, 14.25, {.bold = true}),
                   Qt::AlignLeft | Qt::AlignTop);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("THE TROVEN"));
+    Label1->setText(programName());
     setLabelColours(Label1, QGuiApplication::palette().color(QPalette::Highlight),
                     orange.color(QPalette::Window));
 
