@@ -261,7 +261,7 @@ void Form1::describe() {
     Picture3->setSpokenTexts(
         QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)),
         QStringLiteral("最後に出したカード"));
-    Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
+    Label6->setAccessibleName(accessible::countName(Label6->text()));
     Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
                                                        : Label7->text());
 }
