@@ -18,6 +18,7 @@
 #include "modal_driver.h"
 #include "picture_box_widget.h"
 #include "picture_loader.h"
+#include "program_facts.h"
 #include "tracker_panel.h"
 
 using namespace troven;
@@ -130,8 +131,9 @@ class TestMainWindow : public QObject {
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QCOMPARE(t.form->windowTitle(), QStringLiteral("THE  TROVEN"));
-        QCOMPARE(t.form->windowIcon().availableSizes(),
-                 (QList<QSize>{{32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        QList<QSize> iconSizes;
+        for (int size : facts::kIconSizes) iconSizes << QSize(size, size);
+        QCOMPARE(t.form->windowIcon().availableSizes(), iconSizes);
         QCOMPARE(t.table()->palette().color(QPalette::Window), QColor(0, 128, 0));
     }
 
