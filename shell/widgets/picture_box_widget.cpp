@@ -24,6 +24,10 @@ void PictureBoxWidget::setPicture(std::optional<art::Artwork> artwork) {
     update();
 }
 
+void PictureBoxWidget::fitToPicture() {
+    if (artwork_) resize(art::logicalSize(*artwork_).grownBy(QMargins() + borderWidth()));
+}
+
 QPixmap PictureBoxWidget::picture() const {
     return artwork_ ? assets::pictureFor(*artwork_, devicePixelRatioF()) : QPixmap();
 }

@@ -242,11 +242,10 @@ void Form1::mirror() {
     describe();
 }
 
-// A picture box sizes itself to its picture, a 48 x 68 card inside its 1-pixel border, and keeps
-// its size without one.
+// A hand slot or the pile sizes itself to the card it shows, and keeps its size without one.
 void Form1::showPicture(PictureBoxWidget* box, const Picture& picture, bool visible) {
     box->setPicture(artworkOf(picture));
-    if (picture.kind != Picture::Kind::None) box->resize(kCardBoxSize);
+    box->fitToPicture();
     box->setVisible(visible);
 }
 
