@@ -1,13 +1,12 @@
 #include "hand_slot_box.h"
 
+#include "colours.h"
 #include "keyboard_focus_mark.h"
-#include "qt_colours.h"
-#include "table_colours.h"
 
 namespace troven {
 
 HandSlotBox::HandSlotBox(int index, QWidget* parent)
-    : PictureBoxWidget(Border::Flat, toQColor(colour::kWindowBackground), parent),
+    : PictureBoxWidget(Border::Flat, colours::desktopWindowBackground(), parent),
       SpokenWidget(QAccessible::Client) {
     setIndex(index);
     setFocusPolicy(Qt::TabFocus);

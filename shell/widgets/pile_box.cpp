@@ -1,10 +1,10 @@
 #include "pile_box.h"
 
-#include "artwork.h"
+#include "colours.h"
 
 namespace troven {
 
 PileBox::PileBox(QWidget* parent)
-    : PictureBoxWidget(Border::Flat, art::kTableGreen, parent), SpokenWidget(QAccessible::Client) {}
+    : PictureBoxWidget(Border::Flat, colours::kTable, parent), SpokenWidget(QAccessible::Client) {}
 
 }  // namespace troven

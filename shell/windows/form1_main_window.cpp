@@ -11,9 +11,9 @@
 
 #include "accessible_texts.h"
 #include "announcer.h"
-#include "artwork.h"
 #include "card_pictures.h"
 #include "centring.h"
+#include "colours.h"
 #include "fonts.h"
 #include "form2_ranking_window.h"
 #include "hand_slot_box.h"
@@ -22,7 +22,6 @@
 #include "pile_box.h"
 #include "previous_instance.h"
 #include "program_identity.h"
-#include "qt_colours.h"
 #include "quiet_contents.h"
 #include "score_file.h"
 #include "texts.h"
@@ -47,7 +46,7 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
     table->setFixedSize(kClientSize);
     table->setAutoFillBackground(true);
     QPalette green = table->palette();
-    green.setColor(QPalette::Window, art::kTableGreen);
+    green.setColor(QPalette::Window, colours::kTable);
     table->setPalette(green);
     setCentralWidget(table);
     buildTable(table);
@@ -81,13 +80,14 @@ void Form1::buildTable(QWidget* table) {
     const char* pGothic = fonts::kPGothic;
     Picture5 = new TrackerPanel(table);
 
-    auto* Picture7 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::black, table);
+    auto* Picture7 =
+        new PictureBoxWidget(PictureBoxWidget::Border::Sunken, colours::kCountBox, table);
     Picture7->setObjectName(QStringLiteral("Picture7"));
     Picture7->setGeometry(48, 144, 73, 57);
     Label6 = makeLabel(Picture7, QRect(Picture7->interior().topLeft(), QSize(65, 49)),
                        fonts::face(pGothic, 36, {.bold = true}));
     Label6->setObjectName(QStringLiteral("Label6"));
-    setLabelColours(Label6, Qt::white, Qt::black);
+    setLabelColours(Label6, colours::kCountFigures, colours::kCountBox);
 
     Picture3 = new PileBox(table);
     Picture3->setObjectName(QStringLiteral("Picture3"));
@@ -103,7 +103,7 @@ void Form1::buildTable(QWidget* table) {
 
         Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
         Label5[i]->setObjectName(QStringLiteral("Label5(%1)").arg(k));
-        setLabelColours(Label5[i], QColor(255, 255, 0), art::kTableGreen);
+        setLabelColours(Label5[i], colours::kSelectable, colours::kTable);
     }
 
     Label7 = makeLabel(table, QRect(56, 336, 297, 33),
@@ -112,7 +112,7 @@ void Form1::buildTable(QWidget* table) {
     Label7->setAccessibleDescription(QStringLiteral("メッセージ"));
     Label6->setAccessibleDescription(
         QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
-    setLabelColours(Label7, QColor(255, 128, 0), art::kTableGreen);
+    setLabelColours(Label7, colours::kMessage, colours::kTable);
     announcer_ = new Announcer(table);
 }
 

@@ -10,6 +10,7 @@
 #include "announcer.h"
 #include "caption_fit.h"
 #include "centring.h"
+#include "colours.h"
 #include "cp932.h"
 #include "fonts.h"
 #include "keys_from_now_on.h"
@@ -38,14 +39,14 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
     QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::Window, colours::kRankingGround);
     setPalette(black);
 
     const QFont font = fonts::face(fonts::kPGothic, 12, {.bold = true});
     const auto label = [&](const QString& name, const QRect& place) {
         QLabel* l = makeLabel(this, place, font);
         l->setObjectName(name);
-        setLabelColours(l, Qt::white, Qt::black);
+        setLabelColours(l, colours::kRankingText, colours::kRankingGround);
         return l;
     };
     for (int i = 0; i < kPlaces; ++i) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "centring.h"
+#include "colours.h"
 #include "fonts.h"
 #include "label_layout.h"
 #include "picture_box_widget.h"
@@ -25,7 +26,7 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     setFixedSize(kSize);
     setAutoFillBackground(true);
     QPalette orange = palette();
-    orange.setColor(QPalette::Window, QColor(255, 192, 128));
+    orange.setColor(QPalette::Window, colours::kSplashGround);
     setPalette(orange);
 
     QLabel* Label1 =
@@ -36,7 +37,8 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     setLabelColours(Label1, QGuiApplication::palette().color(QPalette::Highlight),
                     orange.color(QPalette::Window));
 
-    auto* Picture1 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::white, this);
+    auto* Picture1 =
+        new PictureBoxWidget(PictureBoxWidget::Border::Sunken, colours::kEmblemBox, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(56, 48, 29, 29);
     Picture1->setPicture(art::Artwork::emblem());
