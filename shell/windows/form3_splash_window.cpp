@@ -40,8 +40,9 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     auto* Picture1 =
         new PictureBoxWidget(PictureBoxWidget::Border::Sunken, colours::kEmblemBox, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(56, 48, 29, 29);
+    Picture1->move(56, 48);
     Picture1->setPicture(art::Artwork::emblem());
+    Picture1->fitToPicture();
 
     Timer1.setInterval(kInterval);
     Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
