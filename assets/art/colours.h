@@ -8,6 +8,9 @@ namespace troven::colours {
 
 // The card table: the main window's ground, the pile's, and the corners outside a card.
 inline constexpr QColor kTable(0, 128, 0);
+// The ink of a suit on the cards, its pips and its ranks; the emblem's two figures wear them too.
+inline constexpr QColor kBlackSuitInk(0, 0, 0);
+inline constexpr QColor kRedSuitInk(224, 0, 0);
 
 // The count: white figures in a black box.
 inline constexpr QColor kCountBox(0, 0, 0);
