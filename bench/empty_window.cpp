@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "program_facts.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("empty"));
     if (QApplication::arguments().contains(QStringLiteral("--text"))) {
-        auto* line = new QLabel(QStringLiteral("THE TROVEN"), &window);
+        auto* line = new QLabel(QString::fromUtf8(troven::facts::kProgramName), &window);
         line->move(16, 16);
     }
     window.show();

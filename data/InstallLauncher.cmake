@@ -1,6 +1,6 @@
 # Part of `cmake --install`: writes the launcher and the desktop entry with the absolute paths of
 # this install. Inputs: CMAKE_INSTALL_PREFIX and DESTDIR as cmake --install sets them, and
-#   TROVEN_APP_ID, TROVEN_DATA_SOURCE_DIR (the templates), TROVEN_BINDIR, TROVEN_LAUNCHER_DIR,
+#   TROVEN_APP_ID, TROVEN_NAME, TROVEN_DATA_SOURCE_DIR (the templates), TROVEN_BINDIR, TROVEN_LAUNCHER_DIR,
 #   TROVEN_DESKTOP_DIR (each relative to the prefix, or absolute).
 # The tests include this file too, with a prefix of their own.
 

@@ -1,9 +1,9 @@
 # `cpack -G DEB` in a build tree makes troven_<version>_<arch>.deb, installed under /usr.
-# Included from the top-level CMakeLists.txt after data/, whose TROVEN_WEBSITE it uses; the
-# summary and the description come from data/ProgramTexts.cmake.
+# Included from the top-level CMakeLists.txt after data/, whose TROVEN_WEBSITE and
+# TROVEN_MAINTAINER it uses; the summary and the description come from data/ProgramTexts.cmake.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME troven)
-set(CPACK_PACKAGE_VENDOR "THE TROVEN developers")
+set(CPACK_PACKAGE_VENDOR "${TROVEN_DEVELOPERS}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TROVEN_SUMMARY}")
 set(CPACK_PACKAGE_DESCRIPTION "${TROVEN_DESCRIPTION}")
 # The launcher and the desktop entry are written for the prefix being installed to; DESTDIR
@@ -16,7 +16,7 @@ set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/[.]git/" "/build[^/]*/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "THE TROVEN developers <maintainers@troven.invalid>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TROVEN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TROVEN_WEBSITE}/)
 # The libraries the staged programs link (the Qt 6 libraries: libqt6gui6 also holds the xcb

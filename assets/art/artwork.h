@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -36,9 +35,6 @@ QSize logicalSize(Artwork artwork);
 // on that pixel grid, not sampled from another size. The image carries the ratio, so it lays out
 // at the logical size; a size that is not a whole number of device pixels is rounded up.
 QImage drawArtwork(Artwork artwork, qreal ratio);
-
-// The green of the card table: the main window's table, and outside the rounded corners of a card.
-inline const QColor kTableGreen(0, 128, 0);
 
 // The size the windows show the program icon at, and the grid it is designed on.
 inline constexpr int kIconDesignSize = 32;

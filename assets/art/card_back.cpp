@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "art/artwork.h"
+#include "art/colours.h"
 #include "art/painters.h"
 
 namespace troven::art {
@@ -41,7 +42,7 @@ QPainterPath ornament() {
 }  // namespace
 
 void paintCardBack(QPainter& painter) {
-    painter.fillRect(QRectF(QPointF(0, 0), kCardSize), kTableGreen);
+    painter.fillRect(QRectF(QPointF(0, 0), kCardSize), colours::kTable);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(QPointF(0, 0), kCardSize), 4.5, 4.5);

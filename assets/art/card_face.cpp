@@ -2,6 +2,7 @@
 #include <QPainterPath>
 
 #include "art/artwork.h"
+#include "art/colours.h"
 #include "art/painters.h"
 #include "art/rank_text.h"
 #include "game/card.h"
@@ -34,7 +35,7 @@ void drawRank(QPainter& painter, const QString& text, const QColor& color) {
 
 void paintCardFace(QPainter& painter, int cardNumber) {
     const Suit suit = suitOfCard(cardNumber);
-    painter.fillRect(QRectF(QPointF(0, 0), kCardSize), kTableGreen);
+    painter.fillRect(QRectF(QPointF(0, 0), kCardSize), colours::kTable);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(0.5, 0.5, kCardSize.width() - 1.0, kCardSize.height() - 1.0),

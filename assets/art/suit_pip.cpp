@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QTransform>
 
+#include "art/colours.h"
+
 namespace troven::art {
 
 namespace {
@@ -90,7 +92,7 @@ Suit suitOfCard(int cardNumber) { return static_cast<Suit>(cardNumber / 13); }
 
 QColor suitColor(Suit suit) {
     const bool red = suit == Suit::Hearts || suit == Suit::Diamonds;
-    return red ? QColor(224, 0, 0) : QColor(0, 0, 0);
+    return red ? colours::kRedSuitInk : colours::kBlackSuitInk;
 }
 
 void fillSuitPip(QPainter& painter, Suit suit, const QRectF& box) {

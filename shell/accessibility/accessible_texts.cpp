@@ -47,6 +47,8 @@ QString slotName(int slot, const Picture& picture) {
     return QStringLiteral("手札%1 %2").arg(slot + 1).arg(pictureName(picture));
 }
 
+QString countName(const QString& count) { return QStringLiteral("カウント %1").arg(count); }
+
 QString slotState(bool visible, bool playable) {
     if (!visible) return QStringLiteral("空き");
     return playable ? QStringLiteral("選択可能") : QStringLiteral("選択不可");
@@ -58,7 +60,7 @@ QString playAnnouncement(const Game& game, int slot, Message messageBefore) {
         cardName(game.state().PlayedCard) + QStringLiteral("を出しました"),
         now.visible ? slotName(slot, now.picture)
                     : QStringLiteral("手札%1 %2").arg(slot + 1).arg(slotState(false, false)),
-        QStringLiteral("カウント %1").arg(game.count())};
+        countName(QString::number(game.count()))};
     if (game.message() != messageBefore) said << messageText(game.message());
     QStringList playable;
     for (int k = 0; k < kHandSize; ++k) {

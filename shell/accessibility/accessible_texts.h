@@ -18,6 +18,8 @@ QString pictureName(const Picture& picture);
 QString trackerState(const TrackerCell& cell);
 // A hand slot by its place and card: "手札2 ハートの7".
 QString slotName(int slot, const Picture& picture);
+// The count as it shows (empty before the first deal): "カウント 12".
+QString countName(const QString& count);
 // Whether a hand slot may be played now: "選択可能", "選択不可", or "空き" once emptied.
 QString slotState(bool visible, bool playable);
 // After a play of `slot`: the card played, what the slot holds now, the count, the message line

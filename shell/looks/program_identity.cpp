@@ -26,6 +26,10 @@ QIcon iconOfSizes(std::span<const int> sizes, qreal devicePixelRatio) {
 
 }  // namespace
 
+QString programName() { return QString::fromUtf8(facts::kProgramName); }
+
+QString mainWindowTitle() { return programName().replace(u' ', QStringLiteral("  ")); }
+
 QIcon programIcon(qreal devicePixelRatio) {
     return iconOfSizes(facts::kIconSizes, devicePixelRatio);
 }

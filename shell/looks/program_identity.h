@@ -5,8 +5,10 @@
 
 namespace troven {
 
-// The program's name where a message box gives no title of its own.
-inline const QString kProgramTitle = QStringLiteral("THE TROVEN");
+// The program's name: on the splash, and where a message box gives no title of its own.
+QString programName();
+// The main window's title: the name with its words two blanks apart, as it has always been shown.
+QString mainWindowTitle();
 
 // The eye-shaped program icon, at every size it is drawn in, and drawn for a screen of the given
 // device pixel ratio at the size a 32-pixel icon takes there.

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "command_line_texts.h"
+#include "program_facts.h"
 
 namespace troven {
 namespace {
@@ -82,8 +83,9 @@ struct Parser {
     explicit Parser(const QStringList& arguments) {
         // Qt's own options are single-dash words (-platform, -reverse): never letters run together.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.setApplicationDescription(QStringLiteral("THE TROVEN: %1.\n\n%2\n\n%3")
-                                             .arg(text(command_line_texts::kSummary),
+        parser.setApplicationDescription(QStringLiteral("%1: %2.\n\n%3\n\n%4")
+                                             .arg(text(facts::kProgramName),
+                                                  text(command_line_texts::kSummary),
                                                   wrapped(text(command_line_texts::kScoreFile)),
                                                   wrapped(text(command_line_texts::kSoundFiles))));
         parser.addOption(help);

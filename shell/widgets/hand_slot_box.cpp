@@ -1,13 +1,12 @@
 #include "widgets/hand_slot_box.h"
 
-#include "looks/qt_colours.h"
-#include "looks/table_colours.h"
+#include "art/colours.h"
 #include "widgets/keyboard_focus_mark.h"
 
 namespace troven {
 
 HandSlotBox::HandSlotBox(int index, QWidget* parent)
-    : PictureBoxWidget(Border::Flat, toQColor(colour::kWindowBackground), parent),
+    : PictureBoxWidget(Border::Flat, colours::desktopWindowBackground(), parent),
       SpokenWidget(QAccessible::Client) {
     setIndex(index);
     setFocusPolicy(Qt::TabFocus);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "art/colours.h"
 #include "widgets/pixel_ring.h"
 
 namespace troven::keyboard_focus_mark {
@@ -62,9 +63,9 @@ const LastInput& lastInput() {
 void paintIfShown(QWidget* widget) {
     if (!lastInput().wasKey() || !widget->hasFocus()) return;
     QPainter p(widget);
-    const QColor orange(255, 128, 0);
-    fillPixelRing(p, widget->rect(), orange, orange);
-    fillPixelRing(p, widget->rect().adjusted(1, 1, -1, -1), orange, orange);
+    const QColor frame = colours::kKeyboardFocus;
+    fillPixelRing(p, widget->rect(), frame, frame);
+    fillPixelRing(p, widget->rect().adjusted(1, 1, -1, -1), frame, frame);
 }
 
 }  // namespace troven::keyboard_focus_mark

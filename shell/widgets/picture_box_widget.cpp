@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "art/colours.h"
 #include "assets/picture_loader.h"
 #include "widgets/pixel_ring.h"
 
@@ -24,6 +25,10 @@ void PictureBoxWidget::setPicture(std::optional<art::Artwork> artwork) {
     update();
 }
 
+void PictureBoxWidget::fitToPicture() {
+    if (artwork_) resize(art::logicalSize(*artwork_).grownBy(QMargins() + borderWidth()));
+}
+
 QPixmap PictureBoxWidget::picture() const {
     return artwork_ ? assets::pictureFor(*artwork_, devicePixelRatioF()) : QPixmap();
 }
@@ -41,12 +46,12 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
         case Border::None:
             break;
         case Border::Flat:
-            fillPixelRing(p, rect(), Qt::black, Qt::black);
+            fillPixelRing(p, rect(), colours::kFlatFrame, colours::kFlatFrame);
             break;
         case Border::Sunken:
-            // The classic sunken edge: grey and white outside, black and light grey inside.
-            fillPixelRing(p, rect(), QColor(128, 128, 128), Qt::white);
-            fillPixelRing(p, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+            fillPixelRing(p, rect(), colours::kSunkenOuterShadow, colours::kSunkenOuterLight);
+            fillPixelRing(p, rect().adjusted(1, 1, -1, -1), colours::kSunkenInnerShadow,
+                          colours::kSunkenInnerLight);
             break;
     }
 }

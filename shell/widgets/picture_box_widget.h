@@ -28,6 +28,8 @@ class PictureBoxWidget : public QWidget {
     int borderWidth() const { return static_cast<int>(border_); }
     // The artwork shown, or none.
     void setPicture(std::optional<art::Artwork> artwork);
+    // Takes the size of its picture inside its border; keeps its size while it shows none.
+    void fitToPicture();
     // The picture as drawn for the box's screen now; null when it shows none.
     QPixmap picture() const;
     void setIndex(int index) { index_ = index; }

@@ -1,10 +1,10 @@
 #include "widgets/pile_box.h"
 
-#include "art/artwork.h"
+#include "art/colours.h"
 
 namespace troven {
 
 PileBox::PileBox(QWidget* parent)
-    : PictureBoxWidget(Border::Flat, art::kTableGreen, parent), SpokenWidget(QAccessible::Client) {}
+    : PictureBoxWidget(Border::Flat, colours::kTable, parent), SpokenWidget(QAccessible::Client) {}
 
 }  // namespace troven

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "art/colours.h"
 #include "looks/fonts.h"
-#include "looks/qt_colours.h"
 #include "widgets/caption_fit.h"
 #include "widgets/label_layout.h"
 #include "widgets/tracker_label.h"
@@ -19,7 +19,8 @@ constexpr int kLabelSize = 25;  // so that neighbours overlap by one pixel
 
 }  // namespace
 
-TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Qt::white, parent) {
+TrackerPanel::TrackerPanel(QWidget* parent)
+    : PictureBoxWidget(Border::Sunken, colours::kTrackerGround, parent) {
     setObjectName(QStringLiteral("Picture5"));
     setGeometry(16, 16, 369, 105);
     auto* content = new QWidget(this);
@@ -27,7 +28,7 @@ TrackerPanel::TrackerPanel(QWidget* parent) : PictureBoxWidget(Border::Sunken, Q
     const QFont font = fonts::face(fonts::kPGothic, 18, {.bold = true});
     for (int suit = 0; suit < kSuits; ++suit) {
         for (int end = 0; end < 2; ++end) {
-            auto* image = new PictureBoxWidget(Border::None, Qt::white, content);
+            auto* image = new PictureBoxWidget(Border::None, colours::kTrackerGround, content);
             image->setObjectName(QStringLiteral("Image%1(%2)").arg(suit + 1).arg(end));
             image->setGeometry(end == 0 ? 0 : 336, kCell * suit, kCell, kCell);
             image->setPicture(art::Artwork::suitSymbol(suit));
@@ -79,11 +80,12 @@ void TrackerPanel::keyPressEvent(QKeyEvent* event) {
 
 TrackerPanel::Look TrackerPanel::lookOf(Card card, const TrackerCell& cell, bool asCreated) {
     const std::string_view rank = rankCaptionOf(card);
-    return {cell.state == CardState::Played ? std::string_view{} : rank,
-            cell.state == CardState::ToCome ? suitColour(suitOf(card)) : colour::kBlue,
-            cell.matchesLastPlay ? colour::kPink
-            : asCreated          ? colour::kWhite
-                                 : colour::kWindowBackground};
+    return {
+        cell.state == CardState::Played ? std::string_view{} : rank,
+        cell.state == CardState::ToCome ? colours::rankToCome(suitOf(card)) : colours::kRankDealt,
+        cell.matchesLastPlay ? colours::kMatchesLastPlay
+        : asCreated          ? colours::kTrackerGround
+                             : colours::desktopWindowBackground()};
 }
 
 void TrackerPanel::mirror(const Tracker& tracker) {
@@ -100,7 +102,7 @@ void TrackerPanel::mirror(const Tracker& tracker) {
 void TrackerPanel::showLabel(Card card, const Look& look, const TrackerCell& cell) {
     const auto i = static_cast<std::size_t>(card);
     labels_[i]->setText(QString::fromUtf8(look.caption));
-    setLabelColours(labels_[i], toQColor(look.foreColour), toQColor(look.backColour));
+    setLabelColours(labels_[i], look.foreColour, look.backColour);
     labels_[i]->describe(cell);
     shown_[i] = look;
 }

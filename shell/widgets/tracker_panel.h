@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QColor>
+
 #include <array>
 #include <string_view>
 
 #include "game/card.h"
 #include "game/tracker.h"
-#include "looks/table_colours.h"
 #include "widgets/picture_box_widget.h"
 
 namespace troven {
@@ -31,8 +32,8 @@ class TrackerPanel : public PictureBoxWidget {
     // played last, white before the first game, the desktop's window background otherwise.
     struct Look {
         std::string_view caption;
-        Colour foreColour;
-        Colour backColour;
+        QColor foreColour;
+        QColor backColour;
         friend bool operator==(const Look&, const Look&) = default;
     };
     static Look lookOf(Card card, const TrackerCell& cell, bool asCreated);

@@ -12,12 +12,11 @@
 #include "accessibility/accessible_texts.h"
 #include "accessibility/announcer.h"
 #include "accessibility/quiet_contents.h"
-#include "art/artwork.h"
+#include "art/colours.h"
 #include "game/texts.h"
 #include "looks/card_pictures.h"
 #include "looks/fonts.h"
 #include "looks/program_identity.h"
-#include "looks/qt_colours.h"
 #include "platform/previous_instance.h"
 #include "ranking/score_file.h"
 #include "widgets/hand_slot_box.h"
@@ -37,7 +36,7 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
       game_(random, *this),
       ranking_(module1_, *this, kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("THE  TROVEN"));
+    setWindowTitle(mainWindowTitle());
     setWindowIcon(programIcon(devicePixelRatioF()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -47,7 +46,7 @@ Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
     table->setFixedSize(kClientSize);
     table->setAutoFillBackground(true);
     QPalette green = table->palette();
-    green.setColor(QPalette::Window, art::kTableGreen);
+    green.setColor(QPalette::Window, colours::kTable);
     table->setPalette(green);
     setCentralWidget(table);
     buildTable(table);
@@ -81,13 +80,14 @@ void Form1::buildTable(QWidget* table) {
     const char* pGothic = fonts::kPGothic;
     Picture5 = new TrackerPanel(table);
 
-    auto* Picture7 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::black, table);
+    auto* Picture7 =
+        new PictureBoxWidget(PictureBoxWidget::Border::Sunken, colours::kCountBox, table);
     Picture7->setObjectName(QStringLiteral("Picture7"));
     Picture7->setGeometry(48, 144, 73, 57);
     Label6 = makeLabel(Picture7, QRect(Picture7->interior().topLeft(), QSize(65, 49)),
                        fonts::face(pGothic, 36, {.bold = true}));
     Label6->setObjectName(QStringLiteral("Label6"));
-    setLabelColours(Label6, Qt::white, Qt::black);
+    setLabelColours(Label6, colours::kCountFigures, colours::kCountBox);
 
     Picture3 = new PileBox(table);
     Picture3->setObjectName(QStringLiteral("Picture3"));
@@ -103,7 +103,7 @@ void Form1::buildTable(QWidget* table) {
 
         Label5[i] = makeLabel(table, QRect(8 + 80 * k, 304, 73, 17), markFont);
         Label5[i]->setObjectName(QStringLiteral("Label5(%1)").arg(k));
-        setLabelColours(Label5[i], QColor(255, 255, 0), art::kTableGreen);
+        setLabelColours(Label5[i], colours::kSelectable, colours::kTable);
     }
 
     Label7 = makeLabel(table, QRect(56, 336, 297, 33),
@@ -112,13 +112,13 @@ void Form1::buildTable(QWidget* table) {
     Label7->setAccessibleDescription(QStringLiteral("メッセージ"));
     Label6->setAccessibleDescription(
         QStringLiteral("ゲームを始めてから山札から引いたカードの枚数"));
-    setLabelColours(Label7, QColor(255, 128, 0), art::kTableGreen);
+    setLabelColours(Label7, colours::kMessage, colours::kTable);
     announcer_ = new Announcer(table);
 }
 
 bool Form1::Form_Load() {
     if (previousInstance_.isRunning()) {
-        QMessageBox::warning(nullptr, kProgramTitle, QStringLiteral("すでに起動されています."));
+        QMessageBox::warning(nullptr, programName(), QStringLiteral("すでに起動されています."));
         return false;
     }
     centreOnScreen(this);
@@ -242,11 +242,10 @@ void Form1::mirror() {
     describe();
 }
 
-// A picture box sizes itself to its picture, a 48 x 68 card inside its 1-pixel border, and keeps
-// its size without one.
+// A hand slot or the pile sizes itself to the card it shows, and keeps its size without one.
 void Form1::showPicture(PictureBoxWidget* box, const Picture& picture, bool visible) {
     box->setPicture(artworkOf(picture));
-    if (picture.kind != Picture::Kind::None) box->resize(kCardBoxSize);
+    box->fitToPicture();
     box->setVisible(visible);
 }
 
@@ -261,7 +260,7 @@ void Form1::describe() {
     Picture3->setSpokenTexts(
         QStringLiteral("場札 %1").arg(accessible::pictureName(game_.pile().picture)),
         QStringLiteral("最後に出したカード"));
-    Label6->setAccessibleName(QStringLiteral("カウント %1").arg(Label6->text()));
+    Label6->setAccessibleName(accessible::countName(Label6->text()));
     Label7->setAccessibleName(Label7->text().isEmpty() ? QStringLiteral("メッセージなし")
                                                        : Label7->text());
 }

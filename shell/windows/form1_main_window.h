@@ -31,9 +31,8 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
 
   public:
     static constexpr QSize kClientSize{410, 385};
-    // A hand slot or the pile as created, and once it shows a card.
+    // A hand slot or the pile as created, before it shows a card.
     static constexpr QSize kCreatedBoxSize{57, 73};
-    static constexpr QSize kCardBoxSize{50, 70};
 
     // The sound devices play through outputs from `makeOutput`.
     Form1(PreviousInstance& previousInstance, RandomSource& random,

@@ -10,6 +10,7 @@
 #include "accessibility/announcer.h"
 #include "accessibility/quiet_contents.h"
 #include "accessibility/ranking_announcement.h"
+#include "art/colours.h"
 #include "looks/fonts.h"
 #include "looks/program_identity.h"
 #include "platform/program_ending.h"
@@ -38,14 +39,14 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     setFixedSize(kClientSize);
     setAutoFillBackground(true);
     QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::Window, colours::kRankingGround);
     setPalette(black);
 
     const QFont font = fonts::face(fonts::kPGothic, 12, {.bold = true});
     const auto label = [&](const QString& name, const QRect& place) {
         QLabel* l = makeLabel(this, place, font);
         l->setObjectName(name);
-        setLabelColours(l, Qt::white, Qt::black);
+        setLabelColours(l, colours::kRankingText, colours::kRankingGround);
         return l;
     };
     for (int i = 0; i < kPlaces; ++i) {
@@ -121,7 +122,7 @@ QString Form2::inputBox(const QString& prompt, const QString& title, const QStri
 }
 
 bool Form2::askYesNo(const QString& question) {
-    return QMessageBox::question(this, kProgramTitle, question,
+    return QMessageBox::question(this, programName(), question,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -133,7 +134,7 @@ void Form2::showWarning(const QString& message) {
         return;
     }
     // The entry's save comes before the window shows: the box is then placed as the name prompt.
-    QMessageBox::warning(isVisible() ? this : nullptr, kProgramTitle, message);
+    QMessageBox::warning(isVisible() ? this : nullptr, programName(), message);
 }
 
 }  // namespace troven

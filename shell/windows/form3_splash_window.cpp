@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "art/colours.h"
 #include "looks/fonts.h"
 #include "looks/program_identity.h"
 #include "widgets/label_layout.h"
@@ -25,21 +26,23 @@ Form3::Form3(std::function<void()> showForm1) : showForm1_(std::move(showForm1))
     setFixedSize(kSize);
     setAutoFillBackground(true);
     QPalette orange = palette();
-    orange.setColor(QPalette::Window, QColor(255, 192, 128));
+    orange.setColor(QPalette::Window, colours::kSplashGround);
     setPalette(orange);
 
     QLabel* Label1 =
         makeLabel(this, QRect(16, 16, 113, 17), fonts::face(fonts::kMincho, 14.25, {.bold = true}),
                   Qt::AlignLeft | Qt::AlignTop);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("THE TROVEN"));
+    Label1->setText(programName());
     setLabelColours(Label1, QGuiApplication::palette().color(QPalette::Highlight),
                     orange.color(QPalette::Window));
 
-    auto* Picture1 = new PictureBoxWidget(PictureBoxWidget::Border::Sunken, Qt::white, this);
+    auto* Picture1 =
+        new PictureBoxWidget(PictureBoxWidget::Border::Sunken, colours::kEmblemBox, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(56, 48, 29, 29);
+    Picture1->move(56, 48);
     Picture1->setPicture(art::Artwork::emblem());
+    Picture1->fitToPicture();
 
     Timer1.setInterval(kInterval);
     Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early

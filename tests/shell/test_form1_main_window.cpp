@@ -17,6 +17,7 @@
 #include "looks/fonts.h"
 #include "main_window_table.h"
 #include "modal_driver.h"
+#include "program_facts.h"
 #include "widgets/picture_box_widget.h"
 #include "widgets/tracker_panel.h"
 
@@ -130,8 +131,9 @@ class TestForm1MainWindow : public QObject {
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QCOMPARE(t.form->windowTitle(), QStringLiteral("THE  TROVEN"));
-        QCOMPARE(t.form->windowIcon().availableSizes(),
-                 (QList<QSize>{{32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        QList<QSize> iconSizes;
+        for (int size : facts::kIconSizes) iconSizes << QSize(size, size);
+        QCOMPARE(t.form->windowIcon().availableSizes(), iconSizes);
         QCOMPARE(t.table()->palette().color(QPalette::Window), QColor(0, 128, 0));
     }
 

@@ -118,7 +118,7 @@ bool PulseOutput::streamReady() const {
 void PulseOutput::connect() {
     lastConnect_ = Clock::now();
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "THE TROVEN");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, facts::kProgramName);
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, facts::kAppId);
     pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, facts::kAppId);
     context_ = pa_context_new_with_proplist(loop_->api(), nullptr, properties);
