@@ -7,11 +7,9 @@
 
 namespace troven {
 
-RankingWindowModel::RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path)
-    : module_(module), mainWindow_(mainWindow), path_(std::move(path)) {}
+RankingWindowModel::RankingWindowModel(QString path) : path_(std::move(path)) {}
 
-void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
-    mainWindow_.setMainWindowEnabled(false);
+void RankingWindowModel::Form_Load(RankingDialogs& dialogs, std::int32_t newScore) {
     reported_.reset();
     table_ = loadTable(path_);
     for (int rank = 0; rank < kPlaces; ++rank) {
@@ -20,10 +18,10 @@ void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     }
     ++openCount_;
 
-    const std::uint8_t position = entryPosition(ranking_, module_.NewScore);
+    const std::uint8_t position = entryPosition(ranking_, newScore);
     entered_ = position;
     if (position == kNotEntered) return;
-    insertEntry(ranking_, position, module_.NewScore);
+    insertEntry(ranking_, position, newScore);
     ShowRanking();
     ranking_[position].Name = askName(dialogs);
     ShowRanking();
@@ -34,11 +32,7 @@ void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
     if (dialogs.askYesNo(text::kClearQuestion.toString())) table_ = DisplayedTable::defaults();
 }
 
-SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
-    SaveResult saved = save(dialogs);
-    mainWindow_.setMainWindowEnabled(true);
-    return saved;
-}
+SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) { return save(dialogs); }
 
 SaveResult RankingWindowModel::save(RankingDialogs& dialogs) {
     SaveResult saved = saveTable(table_, path_);

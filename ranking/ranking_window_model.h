@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "module1_new_score.h"
 #include "ranking_table.h"
 #include "score_file.h"
 
@@ -27,13 +26,6 @@ class RankingDialogs {
     virtual void showWarning(const QString& message) = 0;
 };
 
-// The main window, which takes no input while the ranking window is loaded.
-class MainWindowSwitch {
-  public:
-    virtual ~MainWindowSwitch() = default;
-    virtual void setMainWindowEnabled(bool enabled) = 0;
-};
-
 }  // namespace troven
 
 namespace troven::text {
@@ -52,21 +44,21 @@ namespace troven {
 class RankingWindowModel {
   public:
     // `path` is the score file: kScoreFileName in the program.
-    RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path);
+    explicit RankingWindowModel(QString path);
 
-    // Opening (from the menu with NewScore 0, or for a qualifying result): disables the main
-    // window, loads the table, rebuilds Ranking, counts the load in OpenCount and, when NewScore
-    // beats the tenth score, inserts it, asks for a name until one is accepted and saves the
-    // table at once, so that the entry outlives a session that ends before the window closes.
-    void Form_Load(RankingDialogs& dialogs);
+    // Opening, with the result a game's end hands over (0 from the menu): loads the table,
+    // rebuilds Ranking, counts the load in OpenCount and, when `newScore` beats the tenth score,
+    // inserts it, asks for a name until one is accepted and saves the table at once, so that the
+    // entry outlives a session that ends before the window closes.
+    void Form_Load(RankingDialogs& dialogs, std::int32_t newScore);
 
     // The Clear button: after a Yes, the captions show the default table (Ranking stays as it
     // is; the file gets the default table when the window closes).
     void Command1_Click(RankingDialogs& dialogs);
 
-    // Closing: saves the captions, warns through `dialogs` if that failed, and enables the main
-    // window again in any case. Never cancelled. A failure the player was just told of at the
-    // entry's save, with the captions unchanged since, is not told again.
+    // Closing: saves the captions and warns through `dialogs` if that failed. Never cancelled. A
+    // failure the player was just told of at the entry's save, with the captions unchanged since,
+    // is not told again.
     SaveResult Form_Unload(RankingDialogs& dialogs);
 
     const DisplayedTable& table() const { return table_; }
@@ -87,8 +79,6 @@ class RankingWindowModel {
     QByteArray askName(RankingDialogs& dialogs) const;
     SaveResult save(RankingDialogs& dialogs);
 
-    Module1& module_;
-    MainWindowSwitch& mainWindow_;
     QString path_;
     DisplayedTable table_;
     RankingTable ranking_;

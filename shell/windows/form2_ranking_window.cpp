@@ -67,8 +67,8 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     announcer_ = new Announcer(this);
 }
 
-void Form2::Form_Load() {
-    model_.Form_Load(*this);
+void Form2::Form_Load(std::int32_t newScore) {
+    model_.Form_Load(*this, newScore);
     const QuietContents quiet(this);  // not shown yet: a screen reader reads the table as it opens
     mirror();
     centreOnScreen(this);
@@ -96,7 +96,10 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form2::Form_Unload() { model_.Form_Unload(*this); }
+void Form2::Form_Unload() {
+    model_.Form_Unload(*this);
+    emit unloaded();
+}
 
 void Form2::mirror() {
     const DisplayedTable& table = model_.table();

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 #include "ranking_window_model.h"
 
@@ -24,9 +25,14 @@ class Form2 : public QWidget, private RankingDialogs {
 
     explicit Form2(RankingWindowModel& model);
 
-    // Runs before the window is shown: the table is loaded and a pending result entered.
-    void Form_Load();
+    // Runs before the window is shown: the table is loaded and `newScore`, the result a game's
+    // end hands over (0 from the menu), entered if it beats the tenth score.
+    void Form_Load(std::int32_t newScore);
     void Command1_Click();
+
+  signals:
+    // Closed, the table saved: the main window takes input again.
+    void unloaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -11,26 +11,16 @@
 
 namespace troven::testing {
 
-// The main window's enabled state as the ranking window leaves it.
-class FakeMainWindow final : public MainWindowSwitch {
-  public:
-    void setMainWindowEnabled(bool on) override { enabled = on; }
-    bool enabled = true;
-};
-
 // Answers the ranking window's boxes from a script and remembers what they showed.
 class ScriptedDialogs final : public RankingDialogs {
   public:
     struct Prompt {
         QString prompt, title, defaultText;
-        bool mainWindowEnabled;
     };
-
-    explicit ScriptedDialogs(const FakeMainWindow& mainWindow) : mainWindow_(mainWindow) {}
 
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override {
-        prompts.push_back({prompt, title, defaultText, mainWindow_.enabled});
+        prompts.push_back({prompt, title, defaultText});
         if (answers.empty()) {
             // Out of script: take the offered name so that name entry ends.
             if (!acceptOffered) ADD_FAILURE() << "unexpected name prompt";
@@ -52,9 +42,6 @@ class ScriptedDialogs final : public RankingDialogs {
     std::vector<Prompt> prompts;
     QStringList questions;
     QStringList warnings;
-
-  private:
-    const FakeMainWindow& mainWindow_;
 };
 
 }  // namespace troven::testing

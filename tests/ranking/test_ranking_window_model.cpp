@@ -30,15 +30,13 @@ const Rows kDefaultRows = {{"XYZ", 50}, {"AAA", 0}, {"BBB", 0}, {"CCC", 0}, {"VV
 class RankingWindowTest : public testing::ScoreDirTest {
   protected:
     void openFromMenu() {
-        module.NewScore = 0;
-        model.Form_Load(dialogs);
+        model.Form_Load(dialogs, 0);
         model.Form_Unload(dialogs);
     }
     // A qualifying game end: the window opens with the result and the player gives `name`.
     void enterResult(int score, const QString& name) {
         dialogs.answers.push_back(name);
-        module.NewScore = score;
-        model.Form_Load(dialogs);
+        model.Form_Load(dialogs, score);
     }
     Rows ranking() const {
         Rows rows;
@@ -49,10 +47,8 @@ class RankingWindowTest : public testing::ScoreDirTest {
         return {model.table().scores.begin(), model.table().scores.end()};
     }
 
-    Module1 module;
-    testing::FakeMainWindow mainWindow;
-    testing::ScriptedDialogs dialogs{mainWindow};
-    RankingWindowModel model{module, mainWindow, path()};
+    testing::ScriptedDialogs dialogs;
+    RankingWindowModel model{path()};
 };
 
 // Saved as soon as the name is accepted, so that a session that ends before the window closes
@@ -106,9 +102,7 @@ TEST_P(EntryPositionTest, ResultGoesBelowEveryScoreItDoesNotBeat) {
     if (c.position >= 0) return;
     EXPECT_EQ(model.table().scores[0], captionWithoutSign(c.file[0].second))
         << "captions as loaded, without a sign position";
-    EXPECT_FALSE(mainWindow.enabled);
     EXPECT_TRUE(model.Form_Unload(dialogs).ok());
-    EXPECT_TRUE(mainWindow.enabled);
     EXPECT_EQ(read(), fileOf(c.file)) << "written back unchanged";
 }
 
@@ -128,15 +122,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
     dialogs.answers = {"", "", "ABCDEFGHIJK", "全角５文字全", "é", "名前\n", "ABCDEFGHIJ"};
-    module.NewScore = 5;
-    model.Form_Load(dialogs);  // no file yet: the default table
+    model.Form_Load(dialogs, 5);  // no file yet: the default table
 
     ASSERT_EQ(dialogs.prompts.size(), 7U);
     for (const auto& prompt : dialogs.prompts) {
         EXPECT_EQ(prompt.prompt, "10文字（全角５文字）以内で入力してください。");
         EXPECT_EQ(prompt.title, "おめでとう！ Top10へ名前の登録です。");
         EXPECT_EQ(prompt.defaultText, "Player_001");
-        EXPECT_FALSE(prompt.mainWindowEnabled);
     }
     EXPECT_EQ(model.Ranking()[1], (RankEntry{"ABCDEFGHIJ", 5}));
     EXPECT_EQ(model.table().names[1], "ABCDEFGHIJ");
@@ -169,12 +161,11 @@ TEST_F(RankingWindowTest, DefaultNameCountsEveryOpeningOfTheRun) {
 }
 
 TEST_F(RankingWindowTest, The256thOpeningIsNumberedZeroAndItsNameIsAccepted) {
-    for (int i = 0; i < 254; ++i) model.Form_Load(dialogs);  // from the menu: NewScore is 0
+    for (int i = 0; i < 254; ++i) model.Form_Load(dialogs, 0);  // from the menu
     dialogs.acceptOffered = true;
-    module.NewScore = 40;
-    model.Form_Load(dialogs);
+    model.Form_Load(dialogs, 40);
     model.Form_Unload(dialogs);
-    model.Form_Load(dialogs);
+    model.Form_Load(dialogs, 40);
 
     ASSERT_EQ(dialogs.prompts.size(), 2U);
     EXPECT_EQ(dialogs.prompts[0].defaultText, "Player_255");
@@ -208,25 +199,23 @@ TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
     EXPECT_EQ(ranking(), kDefaultRows);
 }
 
-TEST_F(RankingWindowTest, FailedSaveIsReportedAndTheMainWindowComesBack) {
+TEST_F(RankingWindowTest, FailedSaveIsReported) {
     const QString missing = path("gone/score.dat");
-    RankingWindowModel window(module, mainWindow, missing);
-    window.Form_Load(dialogs);
+    RankingWindowModel window(missing);
+    window.Form_Load(dialogs, 0);
     const SaveResult result = window.Form_Unload(dialogs);
 
     EXPECT_EQ(result.failure, SaveResult::Failure::CannotCreate);
     EXPECT_EQ(dialogs.warnings, QStringList{saveFailureMessage(missing, result)});
-    EXPECT_TRUE(mainWindow.enabled);
 }
 
 // The entry's save and the close's save may fail alike: the player is told once for one table in
 // one opening, and again when the table changed or at another opening.
 TEST_F(RankingWindowTest, ASaveFailureIsToldOnceForTheSameTable) {
-    RankingWindowModel window(module, mainWindow, path("gone/score.dat"));
+    RankingWindowModel window(path("gone/score.dat"));
     const auto open = [&](int newScore) {
         if (newScore > 0) dialogs.answers.push_back("ME");
-        module.NewScore = newScore;
-        window.Form_Load(dialogs);
+        window.Form_Load(dialogs, newScore);
         return dialogs.warnings.size();
     };
     const auto close = [&] {
@@ -241,7 +230,6 @@ TEST_F(RankingWindowTest, ASaveFailureIsToldOnceForTheSameTable) {
     dialogs.yes = true;
     window.Command1_Click(dialogs);
     EXPECT_EQ(close(), 4) << "the table changed";
-    EXPECT_TRUE(mainWindow.enabled);
 }
 
 }  // namespace

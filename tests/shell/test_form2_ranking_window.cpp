@@ -172,6 +172,8 @@ class TestRankingWindow : public QObject {
         });
         s.endGameWithCountOne();
         QCOMPARE(waAtPrompt, (QStringList{"Open", "Prev", "Play"}));
+        QCOMPARE(s.countShownAtCommand.at(s.commands.indexOf(QStringLiteral("MMControl2 Prev"))),
+                 QStringLiteral("1"));  // the table finished before the ranking sound
         QCOMPARE(tableAtPrompt,
                  QStringLiteral("1 ＧＡＭＥ　ＯＶＥＲ・・・"));  // the game's end shown
         QCOMPARE(offered, QStringList{"Player_001"});
