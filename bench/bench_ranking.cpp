@@ -24,13 +24,6 @@ using namespace troven;
 constexpr qint64 kJunkFileSize = qint64{1} << 30;
 constexpr qsizetype kRandomJunkBytes = 64 * 1024;
 
-struct MenuOpening final : RankingDialogs {
-    // Opened from the menu (no result: 0) the window asks nothing.
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool askYesNo(const QString&) override { return false; }
-    void showWarning(const QString&) override {}
-};
-
 // Bytes this process has read through system calls so far.
 double bytesRead() {
     std::ifstream io("/proc/self/io");
@@ -50,9 +43,8 @@ double bytesOnDisk(const QString& path) {
 }
 
 DisplayedTable loadOnce(const QString& path) {
-    MenuOpening opening;
     RankingWindowModel model(path);
-    model.Form_Load(opening, 0);
+    model.Form_Load(0);  // from the menu
     return model.table();
 }
 
@@ -61,11 +53,10 @@ void FormLoad(benchmark::State& state, const QString& path, const DisplayedTable
         state.SkipWithError("the ten lines did not load as written");
         return;
     }
-    MenuOpening opening;
     RankingWindowModel model(path);
     const double before = bytesRead();
     for (auto _ : state) {
-        model.Form_Load(opening, 0);
+        model.Form_Load(0);
         benchmark::DoNotOptimize(model.table());
     }
     const auto loads = static_cast<double>(state.iterations());

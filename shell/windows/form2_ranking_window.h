@@ -17,7 +17,7 @@ class Announcer;
 // The ranking window: three columns of labels (place, name, score) and the Clear button. Its
 // controls are made afresh at each opening; the table's logic lives in the model, which lasts
 // the whole run. The window asks its questions with Qt's modal boxes.
-class Form2 : public QWidget, private RankingDialogs {
+class Form2 : public QWidget {
     Q_OBJECT
 
   public:
@@ -41,10 +41,8 @@ class Form2 : public QWidget, private RankingDialogs {
   private:
     void Form_Unload();
     void mirror();
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
-    bool askYesNo(const QString& question) override;
-    void showWarning(const QString& message) override;
+    QString askName(const QString& offered);
+    void tellFailedSave();
 
     RankingWindowModel& model_;
     std::array<QLabel*, kPlaces> Label1{};  // names
