@@ -24,14 +24,6 @@ using namespace troven;
 constexpr qint64 kJunkFileSize = qint64{1} << 30;
 constexpr qsizetype kRandomJunkBytes = 64 * 1024;
 
-struct MenuOpening final : RankingDialogs, MainWindowSwitch {
-    // Opened from the menu (NewScore 0) the window asks nothing.
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    bool askYesNo(const QString&) override { return false; }
-    void showWarning(const QString&) override {}
-    void setMainWindowEnabled(bool) override {}
-};
-
 // Bytes this process has read through system calls so far.
 double bytesRead() {
     std::ifstream io("/proc/self/io");
@@ -51,24 +43,20 @@ double bytesOnDisk(const QString& path) {
 }
 
 DisplayedTable loadOnce(const QString& path) {
-    Module1 module;
-    MenuOpening opening;
-    RankingWindowModel model(module, opening, path);
-    model.Form_Load(opening);
+    RankingWindowModel model(path);
+    model.Form_Load(0);  // from the menu
     return model.table();
 }
 
 void FormLoad(benchmark::State& state, const QString& path, const DisplayedTable& expected) {
-    if (ScoreFileReader(path).state() != ScoreFileState::Clean || loadOnce(path) != expected) {
+    if (loadOnce(path) != expected) {
         state.SkipWithError("the ten lines did not load as written");
         return;
     }
-    Module1 module;
-    MenuOpening opening;
-    RankingWindowModel model(module, opening, path);
+    RankingWindowModel model(path);
     const double before = bytesRead();
     for (auto _ : state) {
-        model.Form_Load(opening);
+        model.Form_Load(0);
         benchmark::DoNotOptimize(model.table());
     }
     const auto loads = static_cast<double>(state.iterations());

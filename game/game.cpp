@@ -39,9 +39,8 @@ bool Game::isOver() const {
            std::none_of(hand_.begin(), hand_.end(), [](const HandSlot& s) { return s.playable; });
 }
 
-bool Game::play(int slot) {
-    if (!canPlay(slot)) return false;
-    events_.playCardSound();
+PlayOutcome Game::play(int slot) {
+    if (!canPlay(slot)) return {};
     message_ = Message::SelectACard;
     HandSlot& played = hand_[at(slot)];
     pile_ = {played.picture, true};
@@ -56,8 +55,7 @@ bool Game::play(int slot) {
         ++state_.DeckPos;
     }
     recordPlayedCard();
-    judgeNextPlays();
-    return true;
+    return {.played = true, .gameEnded = judgeNextPlays(), .count = count()};
 }
 
 // Before the first play every slot may be played, as after the deal; after it, the rule decides.
@@ -109,12 +107,12 @@ Message Game::endMessage() const {
     return allPlayed ? Message::Congratulation : Message::GameOver;
 }
 
-// Ends the game when no slot may be played.
-void Game::judgeNextPlays() {
+// Ends the game when no slot may be played; true if it did.
+bool Game::judgeNextPlays() {
     markPlayableSlots();
-    if (!isOver()) return;
+    if (!isOver()) return false;
     message_ = endMessage();
-    events_.gameEnded(count());
+    return true;
 }
 
 }  // namespace troven

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "game/card.h"
-#include "game/game_events.h"
 #include "game/random_source.h"
 #include "game/shuffle.h"
 #include "game/table_contents.h"
@@ -25,20 +24,30 @@ struct GameState {
     friend bool operator==(const GameState&, const GameState&) = default;
 };
 
+// What a play did: refused (nothing changed) or played, and whether it ended the game, with the
+// count after it.
+struct PlayOutcome {
+    bool played = false;
+    bool gameEnded = false;
+    int count = 0;
+    friend bool operator==(const PlayOutcome&, const PlayOutcome&) = default;
+};
+
 // The card game of the main window, without the window: deal, play, the rule for the next play,
-// the tracker and the end of a game. The window shows what the accessors hold.
+// the tracker and the end of a game. The window shows what the accessors hold and acts on what
+// a play returns.
 class Game {
   public:
     static constexpr int kDealtDeckPos = kHandSize;
 
-    Game(RandomSource& random, GameEvents& events) : random_(random), events_(events) {}
+    explicit Game(RandomSource& random) : random_(random) {}
 
     // Before the first game: the card back in every hand slot, the pile hidden.
     void showCardBacks();
     // New Game: reset the table, shuffle and deal five cards. Allowed at any moment.
     void newGame();
-    // Plays hand slot `slot`. Refused (returns false, changes nothing) unless canPlay(slot).
-    bool play(int slot);
+    // Plays hand slot `slot`. Refused (changes nothing) unless canPlay(slot).
+    PlayOutcome play(int slot);
     // Brings back a game as it was saved (saved_game.h): its table, without a sound or its end.
     void resume(const SavedGame& saved);
 
@@ -60,10 +69,9 @@ class Game {
     void recordPlayedCard();
     void markPlayableSlots();
     Message endMessage() const;
-    void judgeNextPlays();
+    bool judgeNextPlays();
 
     RandomSource& random_;
-    GameEvents& events_;
     GameState state_;
     std::array<HandSlot, kHandSize> hand_{};
     Pile pile_;

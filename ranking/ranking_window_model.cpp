@@ -7,12 +7,11 @@
 
 namespace troven {
 
-RankingWindowModel::RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path)
-    : module_(module), mainWindow_(mainWindow), path_(std::move(path)) {}
+RankingWindowModel::RankingWindowModel(QString path) : path_(std::move(path)) {}
 
-void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
-    mainWindow_.setMainWindowEnabled(false);
+void RankingWindowModel::Form_Load(std::int32_t newScore) {
     reported_.reset();
+    failureToTell_.clear();
     table_ = loadTable(path_);
     for (int rank = 0; rank < kPlaces; ++rank) {
         const auto i = static_cast<std::size_t>(rank);
@@ -20,31 +19,31 @@ void RankingWindowModel::Form_Load(RankingDialogs& dialogs) {
     }
     ++openCount_;
 
-    const std::uint8_t position = entryPosition(ranking_, module_.NewScore);
-    entered_ = position;
-    if (position == kNotEntered) return;
-    insertEntry(ranking_, position, module_.NewScore);
+    entered_ = entryPosition(ranking_, newScore);
+    awaitsName_ = entered_ != kNotEntered;
+    if (!awaitsName_) return;
+    insertEntry(ranking_, entered_, newScore);
     ShowRanking();
-    ranking_[position].Name = askName(dialogs);
+}
+
+// There is no way out but an accepted name.
+void RankingWindowModel::answerName(QStringView answer) {
+    if (!awaitsName_) return;
+    auto name = acceptedName(answer);
+    if (!name) return;
+    awaitsName_ = false;
+    ranking_[entered_].Name = std::move(*name);
     ShowRanking();
-    save(dialogs);
+    save();
 }
 
-void RankingWindowModel::Command1_Click(RankingDialogs& dialogs) {
-    if (dialogs.askYesNo(text::kClearQuestion.toString())) table_ = DisplayedTable::defaults();
-}
+SaveResult RankingWindowModel::Form_Unload() { return save(); }
 
-SaveResult RankingWindowModel::Form_Unload(RankingDialogs& dialogs) {
-    SaveResult saved = save(dialogs);
-    mainWindow_.setMainWindowEnabled(true);
-    return saved;
-}
-
-SaveResult RankingWindowModel::save(RankingDialogs& dialogs) {
+SaveResult RankingWindowModel::save() {
     SaveResult saved = saveTable(table_, path_);
     std::optional<ReportedFailure> failure;
     if (!saved.ok()) failure = ReportedFailure{table_, saveFailureMessage(path_, saved)};
-    if (failure && failure != reported_) dialogs.showWarning(failure->message);
+    failureToTell_ = failure && failure != reported_ ? failure->message : QString();
     reported_ = std::move(failure);
     return saved;
 }
@@ -53,16 +52,6 @@ void RankingWindowModel::ShowRanking() {
     for (std::size_t i = 0; i < kPlaces; ++i) {
         table_.names[i] = ranking_[i].Name;
         table_.scores[i] = captionWithSign(ranking_[i].Score);
-    }
-}
-
-// There is no way out but an accepted name; the same default is offered every time.
-QByteArray RankingWindowModel::askName(RankingDialogs& dialogs) const {
-    const QString offered = defaultPlayerName(openCount_);
-    for (;;) {
-        const QString answer =
-            dialogs.inputBox(text::kNamePrompt.toString(), text::kNameTitle.toString(), offered);
-        if (auto name = acceptedName(answer)) return std::move(*name);
     }
 }
 

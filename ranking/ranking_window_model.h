@@ -1,73 +1,46 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <cstdint>
 #include <optional>
 
-#include "ranking/module1_new_score.h"
 #include "ranking/ranking_table.h"
 #include "ranking/score_file.h"
 
 namespace troven {
 
-// What the ranking window asks of the window system, so that its logic runs with scripted
-// answers in tests. All three boxes are modal.
-class RankingDialogs {
-  public:
-    virtual ~RankingDialogs() = default;
-    // Text-input box with prompt, title and pre-filled text, placed by the window system.
-    // Returns the empty text when the player cancels.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
-    // Yes/No message box with the question icon and no title of its own; true for Yes.
-    virtual bool askYesNo(const QString& question) = 0;
-    // Message box with a warning, for a save that failed.
-    virtual void showWarning(const QString& message) = 0;
-};
-
-// The main window, which takes no input while the ranking window is loaded.
-class MainWindowSwitch {
-  public:
-    virtual ~MainWindowSwitch() = default;
-    virtual void setMainWindowEnabled(bool enabled) = 0;
-};
-
-}  // namespace troven
-
-namespace troven::text {
-
-inline constexpr QStringView kNamePrompt = u"10文字（全角５文字）以内で入力してください。";
-inline constexpr QStringView kNameTitle = u"おめでとう！ Top10へ名前の登録です。";
-inline constexpr QStringView kClearQuestion = u"ランキングをクリアしますか？";
-
-}  // namespace troven::text
-
-namespace troven {
-
 // The ranking window (Form2) without widgets. It lives for the whole run, since Ranking and
-// OpenCount outlive each opening; the widget is created at each opening, calls the three
-// handlers with itself as the dialogs and mirrors table() to its labels after each of them.
+// OpenCount outlive each opening; the widget is created at each opening, asks the player (the
+// name, Clear's question), hands the answers over and mirrors table() to its labels.
 class RankingWindowModel {
   public:
     // `path` is the score file: kScoreFileName in the program.
-    RankingWindowModel(Module1& module, MainWindowSwitch& mainWindow, QString path);
+    explicit RankingWindowModel(QString path);
 
-    // Opening (from the menu with NewScore 0, or for a qualifying result): disables the main
-    // window, loads the table, rebuilds Ranking, counts the load in OpenCount and, when NewScore
-    // beats the tenth score, inserts it, asks for a name until one is accepted and saves the
-    // table at once, so that the entry outlives a session that ends before the window closes.
-    void Form_Load(RankingDialogs& dialogs);
+    // Opening, with the result a game's end hands over (0 from the menu): loads the table,
+    // rebuilds Ranking and counts the load in OpenCount. A `newScore` above the tenth score is
+    // inserted and awaits its name.
+    void Form_Load(std::int32_t newScore);
 
-    // The Clear button: after a Yes, the captions show the default table (Ranking stays as it
-    // is; the file gets the default table when the window closes).
-    void Command1_Click(RankingDialogs& dialogs);
+    bool awaitsName() const { return awaitsName_; }
+    // The name the prompt offers, the same every time within one opening.
+    QString offeredName() const { return defaultPlayerName(openCount_); }
+    // The prompt's answer to the entry awaiting its name. Changes nothing unless acceptedName()
+    // takes it; accepted, it names the entry and the table is saved at once, so that the entry
+    // outlives a session that ends before the window closes.
+    void answerName(QStringView answer);
 
-    // Closing: saves the captions, warns through `dialogs` if that failed, and enables the main
-    // window again in any case. Never cancelled. A failure the player was just told of at the
-    // entry's save, with the captions unchanged since, is not told again.
-    SaveResult Form_Unload(RankingDialogs& dialogs);
+    // The Clear button, after the player's Yes: the captions show the default table (Ranking
+    // stays as it is; the file gets the default table when the window closes).
+    void clearTable() { table_ = DisplayedTable::defaults(); }
+
+    // Closing: saves the captions. Never cancelled.
+    SaveResult Form_Unload();
+
+    // Why the last save of this opening failed, for the player; empty when it did not or when
+    // the player was told of the same failure for the same table already.
+    const QString& failureToTell() const { return failureToTell_; }
 
     const DisplayedTable& table() const { return table_; }
     const RankingTable& Ranking() const { return ranking_; }
@@ -76,7 +49,7 @@ class RankingWindowModel {
     std::uint8_t enteredPosition() const { return entered_; }
 
   private:
-    // A failed save as the player was told of it.
+    // A failed save as the player is told of it.
     struct ReportedFailure {
         DisplayedTable table;
         QString message;
@@ -84,17 +57,16 @@ class RankingWindowModel {
     };
 
     void ShowRanking();
-    QByteArray askName(RankingDialogs& dialogs) const;
-    SaveResult save(RankingDialogs& dialogs);
+    SaveResult save();
 
-    Module1& module_;
-    MainWindowSwitch& mainWindow_;
     QString path_;
     DisplayedTable table_;
     RankingTable ranking_;
     std::uint8_t openCount_ = 0;  // 8 bits: the 256th load wraps to 0, named "Player_000"
     std::uint8_t entered_ = kNotEntered;
+    bool awaitsName_ = false;
     std::optional<ReportedFailure> reported_;  // the last save of this opening, if it failed
+    QString failureToTell_;
 };
 
 }  // namespace troven

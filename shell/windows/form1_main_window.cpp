@@ -32,9 +32,7 @@ namespace troven {
 
 Form1::Form1(PreviousInstance& previousInstance, RandomSource& random,
              const OutputFactory& makeOutput)
-    : previousInstance_(previousInstance),
-      game_(random, *this),
-      ranking_(module1_, *this, kScoreFileName) {
+    : previousInstance_(previousInstance), game_(random), ranking_(kScoreFileName) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(mainWindowTitle());
     setWindowIcon(programIcon(devicePixelRatioF()));
@@ -150,21 +148,22 @@ void Form1::resumeGame(const SavedGame& saved, int focusedSlot) {
     }
 }
 
-void Form1::mnuGameRanking_Click() {
-    module1_.NewScore = 0;
-    showForm2();
-}
+// No result to enter: 0 enters only above a negative tenth score.
+void Form1::mnuGameRanking_Click() { showForm2(0); }
 
 // Shows the ranking window, without an owner and without making it modal; its load (and with it
-// the name entry) runs before it appears.
-void Form1::showForm2() {
+// the name entry) runs before it appears. The main window takes no input from before the load
+// until the ranking window has closed.
+void Form1::showForm2(std::int32_t newScore) {
     auto* form2 = new Form2(ranking_);
-    form2->Form_Load();
+    connect(form2, &Form2::unloaded, this, [this] { setEnabledQuietly(true); });
+    setEnabledQuietly(false);
+    form2->Form_Load(newScore);
     const QuietContents quiet(form2);  // its controls appear with it; its announcement is heard
     form2->show();
 }
 
-void Form1::setMainWindowEnabled(bool enabled) {
+void Form1::setEnabledQuietly(bool enabled) {
     {
         // The window's own state change tells a screen reader that its controls take no input.
         const QuietContents quiet(this);
@@ -174,36 +173,29 @@ void Form1::setMainWindowEnabled(bool enabled) {
     if (enabled && !focusWidget()) focusNextPrevChild(true);
 }
 
+// The card sound comes with the play, before the table shows it; the table and its announcement
+// are finished before a result that ends the game is judged.
 void Form1::Picture2_Click(int index) {
-    pendingPlay_ = PendingPlay{index, game_.message()};
-    if (game_.play(index)) {
-        mirror();
-        announcePlay();  // unless the end of the game told it already
-    }
-    pendingPlay_.reset();
+    const Message messageBefore = game_.message();
+    const PlayOutcome outcome = game_.play(index);
+    if (!outcome.played) return;
+    playFromStart(MMControl1);
+    mirror();
+    announcer_->announce(accessible::playAnnouncement(game_, index, messageBefore));
+    if (outcome.gameEnded) judgeResult(outcome.count);
 }
 
-void Form1::announcePlay() {
-    if (!pendingPlay_) return;
-    announcer_->announce(
-        accessible::playAnnouncement(game_, pendingPlay_->slot, pendingPlay_->messageBefore));
-    pendingPlay_.reset();
+void Form1::playFromStart(MMControl* device) {
+    device->setCommand(MMControl::Command::Prev);
+    device->setCommand(MMControl::Command::Play);
 }
 
-void Form1::playCardSound() {
-    MMControl1->setCommand(MMControl::Command::Prev);
-    MMControl1->setCommand(MMControl::Command::Play);
-}
-
-void Form1::gameEnded(int count) {
-    mirror();        // the finished table shows while the result is judged
-    announcePlay();  // before the name prompt
-    if (entersRanking(count, kScoreFileName)) {
-        module1_.NewScore = count;
-        MMControl2->setCommand(MMControl::Command::Prev);
-        MMControl2->setCommand(MMControl::Command::Play);
-        showForm2();
-    }
+// A result above the tenth score in score.dat as it is now enters the ranking: its sound, then
+// the ranking window, whose load asks for the name.
+void Form1::judgeResult(int count) {
+    if (!entersRanking(count, kScoreFileName)) return;
+    playFromStart(MMControl2);
+    showForm2(count);
 }
 
 void Form1::mnuGameExit_Click() {

@@ -3,10 +3,9 @@
 #include <QMainWindow>
 
 #include <array>
-#include <optional>
+#include <cstdint>
 
 #include "game/game.h"
-#include "ranking/module1_new_score.h"
 #include "ranking/ranking_window_model.h"
 #include "sound/mm_control.h"
 
@@ -26,7 +25,7 @@ class TrackerPanel;
 // and tell a screen reader what happened. The keyboard moves through the five hand slots and the
 // tracker (Tab, Shift+Tab; Left and Right between the slots) and plays the focused slot with Enter
 // or Space, or slot 1 to 5 with the keys 1 to 5.
-class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
+class Form1 : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -69,20 +68,18 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     void mirror();
     void showPicture(PictureBoxWidget* box, const Picture& picture, bool visible);
     void describe();
-    void announcePlay();
     void playByKey(int slot);
     void focusSlotBeside(int step);
-    void playCardSound() override;
-    void gameEnded(int count) override;
-    void setMainWindowEnabled(bool enabled) override;
-    void showForm2();
+    void playFromStart(MMControl* device);
+    void judgeResult(int count);
+    void setEnabledQuietly(bool enabled);
+    void showForm2(std::int32_t newScore);
 
     void buildMenu();
     void buildTable(QWidget* table);
 
     PreviousInstance& previousInstance_;
     Game game_;
-    Module1 module1_;
     RankingWindowModel ranking_;
 
     // The controls, named as the window has always named them (also their object names).
@@ -96,12 +93,6 @@ class Form1 : public QMainWindow, private GameEvents, private MainWindowSwitch {
     MMControl* MMControl2 = nullptr;
 
     Announcer* announcer_ = nullptr;
-    // The slot of the play under way and the message before it, until the play is announced.
-    struct PendingPlay {
-        int slot;
-        Message messageBefore;
-    };
-    std::optional<PendingPlay> pendingPlay_;
 };
 
 }  // namespace troven

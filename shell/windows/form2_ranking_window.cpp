@@ -26,6 +26,10 @@ namespace {
 
 constexpr int rowTop(int i) { return 8 + 24 * i; }
 
+constexpr QStringView kNamePrompt = u"10文字（全角５文字）以内で入力してください。";
+constexpr QStringView kNameTitle = u"おめでとう！ Top10へ名前の登録です。";
+constexpr QStringView kClearQuestion = u"ランキングをクリアしますか？";
+
 }  // namespace
 
 Form2::Form2(RankingWindowModel& model) : model_(model) {
@@ -68,16 +72,23 @@ Form2::Form2(RankingWindowModel& model) : model_(model) {
     announcer_ = new Announcer(this);
 }
 
-void Form2::Form_Load() {
-    model_.Form_Load(*this);
+// The name prompt comes again, with the same name offered, until the model takes an answer.
+void Form2::Form_Load(std::int32_t newScore) {
+    model_.Form_Load(newScore);
+    while (model_.awaitsName()) model_.answerName(askName(model_.offeredName()));
+    tellFailedSave();
     const QuietContents quiet(this);  // not shown yet: a screen reader reads the table as it opens
     mirror();
     centreOnScreen(this);
 }
 
 void Form2::Command1_Click() {
+    if (QMessageBox::question(this, programName(), kClearQuestion.toString(),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
     const DisplayedTable before = model_.table();
-    model_.Command1_Click(*this);
+    model_.clearTable();
     mirror();
     if (model_.table() != before) {
         announcer_->announce(accessible::rankingAnnouncement(model_.table(), kNotEntered));
@@ -97,7 +108,11 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Form2::Form_Unload() { model_.Form_Unload(*this); }
+void Form2::Form_Unload() {
+    model_.Form_Unload();
+    tellFailedSave();
+    emit unloaded();
+}
 
 void Form2::mirror() {
     const DisplayedTable& table = model_.table();
@@ -107,26 +122,24 @@ void Form2::mirror() {
     }
 }
 
-QString Form2::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+// A modal box placed by the window system; the empty text when cancelled.
+QString Form2::askName(const QString& offered) {
     QInputDialog box;
     {
         const QuietContents quiet(&box);  // a screen reader reads the prompt as it opens
-        box.setWindowTitle(title);
-        box.setLabelText(prompt);
-        box.setTextValue(defaultText);
+        box.setWindowTitle(kNameTitle.toString());
+        box.setLabelText(kNamePrompt.toString());
+        box.setTextValue(offered);
     }
     new KeysFromNowOn(&box);
     const QString answer = box.exec() == QDialog::Accepted ? box.textValue() : QString();
     // Closed by the program's ending, the prompt leaves the name it offered.
-    return answer.isEmpty() && programEnding() ? defaultText : answer;
+    return answer.isEmpty() && programEnding() ? offered : answer;
 }
 
-bool Form2::askYesNo(const QString& question) {
-    return QMessageBox::question(this, programName(), question,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
-}
-
-void Form2::showWarning(const QString& message) {
+void Form2::tellFailedSave() {
+    const QString& message = model_.failureToTell();
+    if (message.isEmpty()) return;
     // No one is left to dismiss a box while the program ends: the message goes to the error
     // output (the terminal, or the session's log).
     if (programEnding()) {

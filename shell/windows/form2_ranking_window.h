@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 
 #include "ranking/ranking_window_model.h"
 
@@ -16,7 +17,7 @@ class Announcer;
 // The ranking window: three columns of labels (place, name, score) and the Clear button. Its
 // controls are made afresh at each opening; the table's logic lives in the model, which lasts
 // the whole run. The window asks its questions with Qt's modal boxes.
-class Form2 : public QWidget, private RankingDialogs {
+class Form2 : public QWidget {
     Q_OBJECT
 
   public:
@@ -24,9 +25,14 @@ class Form2 : public QWidget, private RankingDialogs {
 
     explicit Form2(RankingWindowModel& model);
 
-    // Runs before the window is shown: the table is loaded and a pending result entered.
-    void Form_Load();
+    // Runs before the window is shown: the table is loaded and `newScore`, the result a game's
+    // end hands over (0 from the menu), entered if it beats the tenth score.
+    void Form_Load(std::int32_t newScore);
     void Command1_Click();
+
+  signals:
+    // Closed, the table saved: the main window takes input again.
+    void unloaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,10 +41,8 @@ class Form2 : public QWidget, private RankingDialogs {
   private:
     void Form_Unload();
     void mirror();
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
-    bool askYesNo(const QString& question) override;
-    void showWarning(const QString& message) override;
+    QString askName(const QString& offered);
+    void tellFailedSave();
 
     RankingWindowModel& model_;
     std::array<QLabel*, kPlaces> Label1{};  // names

@@ -2,7 +2,6 @@
 
 #include "decks.h"
 #include "game/game.h"
-#include "recording_events.h"
 #include "scripted_random.h"
 
 namespace troven {
@@ -19,6 +18,12 @@ constexpr Card kKingOfClubs = 38;
 
 const std::array<Card, kDeckSize> kShortGame = onePlayDeck();
 
+constexpr PlayOutcome kRefused{};
+constexpr PlayOutcome playedTo(int count) { return {.played = true, .count = count}; }
+constexpr PlayOutcome endedAt(int count) {
+    return {.played = true, .gameEnded = true, .count = count};
+}
+
 class GameTest : public ::testing::Test {
   protected:
     void deal(const std::array<Card, kDeckSize>& deck) {
@@ -29,12 +34,11 @@ class GameTest : public ::testing::Test {
     const HandSlot& slot(int k) const { return game.hand()[static_cast<std::size_t>(k)]; }
     const TrackerCell& cell(Card c) const { return game.tracker().cell(c); }
     void playAll(std::initializer_list<int> slots) {
-        for (int k : slots) ASSERT_TRUE(game.play(k)) << "slot " << k;
+        for (int k : slots) ASSERT_TRUE(game.play(k).played) << "slot " << k;
     }
 
     ScriptedRandom random;
-    RecordingEvents events;
-    Game game{random, events};
+    Game game{random};
 };
 
 TEST_F(GameTest, IsCreatedEmptyThenShowsCardBacks) {
@@ -56,22 +60,19 @@ TEST_F(GameTest, IsCreatedEmptyThenShowsCardBacks) {
 
 TEST_F(GameTest, OnlyPlayableSlotsOfTheHandArePlayed) {
     game.showCardBacks();
-    for (int k = -1; k <= kHandSize; ++k) EXPECT_FALSE(game.play(k)) << "before the deal: " << k;
-    EXPECT_EQ(events.sounds, 0);
+    for (int k = -1; k <= kHandSize; ++k) EXPECT_EQ(game.play(k), kRefused) << "before the deal";
     EXPECT_FALSE(game.pile().visible);
 
     deal(winningDeck());
     // Just outside the hand on either side: refused, nothing changes.
     for (int k : {-1, kHandSize}) {
         EXPECT_FALSE(game.canPlay(k));
-        EXPECT_FALSE(game.play(k));
+        EXPECT_EQ(game.play(k), kRefused);
     }
-    EXPECT_EQ(events.sounds, 0);
     EXPECT_EQ(state().DeckPos, Game::kDealtDeckPos);
     // The first and the last slot of the hand are taken.
-    EXPECT_TRUE(game.play(kHandSize - 1));
-    EXPECT_TRUE(game.play(0));
-    EXPECT_EQ(events.sounds, 2);
+    EXPECT_EQ(game.play(kHandSize - 1), playedTo(1));
+    EXPECT_EQ(game.play(0), playedTo(2));
 }
 
 TEST_F(GameTest, NewGameDealsTheFirstFiveCardsAndSetsTheTableForAGame) {
@@ -101,11 +102,8 @@ TEST_F(GameTest, NewGameDealsTheFirstFiveCardsAndSetsTheTableForAGame) {
 TEST_F(GameTest, APlayMovesTheCardToThePileAndRefillsItsSlot) {
     deal(winningDeck());
     const Card played = state().Hand[0];
-    int soundsBeforeChange = 0;
-    events.onSound = [&] { soundsBeforeChange += state().DeckPos == 5 ? 1 : 0; };
 
-    ASSERT_TRUE(game.play(0));
-    EXPECT_EQ(soundsBeforeChange, 1);  // the sound starts before the state changes
+    ASSERT_EQ(game.play(0), playedTo(1));
     EXPECT_EQ(state().PlayedCard, played);
     EXPECT_EQ(state().PlayedSuit, suitOf(played));
     EXPECT_EQ(state().PlayedRank, rankOf(played));
@@ -127,55 +125,48 @@ TEST_F(GameTest, SlotsAreSelectableExactlyWhenTheyShareSuitOrRank) {
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(slot(k).playable, expected[static_cast<std::size_t>(k)]) << k;
     }
-    EXPECT_FALSE(game.play(0));  // not playable: refused, no sound
-    EXPECT_EQ(events.sounds, 1);
+    EXPECT_EQ(game.play(0), kRefused);
     EXPECT_FALSE(game.isOver());
 }
 
 TEST_F(GameTest, AHandWithNoMatchEndsTheGameOnce) {
     deal(kShortGame);
-    playAll({0});
+    EXPECT_EQ(game.play(0), endedAt(1));
     EXPECT_TRUE(game.isOver());
     EXPECT_EQ(game.message(), Message::GameOver);
     for (const HandSlot& s : game.hand()) EXPECT_FALSE(s.playable);
-    EXPECT_EQ(events.endings, std::vector<int>{1});
-    for (int k = 0; k < 5; ++k) EXPECT_FALSE(game.play(k));
-    EXPECT_EQ(events.endings.size(), 1u);
-    EXPECT_EQ(events.sounds, 1);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(game.play(k), kRefused);
 }
 
 TEST_F(GameTest, TheDeckRunsOutAtFortySevenAndLaterPlaysEmptyTheirSlots) {
     deal(winningDeck());
-    for (int n = 0; n < 46; ++n) ASSERT_TRUE(game.play(0));
+    for (int n = 0; n < 46; ++n) ASSERT_TRUE(game.play(0).played);
     // One card left to draw, then none.
     EXPECT_EQ(state().DeckPos, kDeckSize - 1);
-    ASSERT_TRUE(game.play(0));
+    ASSERT_EQ(game.play(0), playedTo(47));
     EXPECT_EQ(state().DeckPos, kDeckSize);
     EXPECT_EQ(game.count(), 47);
     EXPECT_TRUE(slot(0).visible);
     const Card last = state().Hand[0];
 
-    ASSERT_TRUE(game.play(0));
+    ASSERT_EQ(game.play(0), playedTo(47));
     EXPECT_EQ(state().DeckPos, kDeckSize);
-    EXPECT_EQ(game.count(), 47);
     EXPECT_EQ(state().Hand[0], last);  // the emptied slot keeps its number
     EXPECT_EQ(game.pile().picture, Picture::faceOf(last));
     // An emptied slot holds no card: hidden, never playable.
     EXPECT_FALSE(slot(0).visible);
     EXPECT_FALSE(slot(0).playable);
-    EXPECT_FALSE(game.play(0));
+    EXPECT_EQ(game.play(0), kRefused);
 }
 
 TEST_F(GameTest, PlayingAllFiftyTwoCardsWinsTheGame) {
     deal(winningDeck());
-    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0));
-    playAll({1, 2, 3});
-    EXPECT_TRUE(events.endings.empty());
+    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0).played);
+    for (int k : {1, 2, 3}) EXPECT_EQ(game.play(k), playedTo(47));
     EXPECT_EQ(game.message(), Message::SelectACard);
-    playAll({4});
+    EXPECT_EQ(game.play(4), endedAt(47));
     EXPECT_TRUE(game.isOver());
     EXPECT_EQ(game.message(), Message::Congratulation);
-    EXPECT_EQ(events.endings, std::vector<int>{47});
     for (Card c = 0; c < kDeckSize; ++c) EXPECT_EQ(cell(c).state, CardState::Played) << c;
 }
 
@@ -195,15 +186,15 @@ TEST_F(GameTest, AGameEndsWhenNoVisibleSlotMatchesEvenIfAnEmptiedOneWould) {
     for (std::size_t i = 5; i < kDeckSize; ++i) deck[i] = path[i - 4];
     deal(deck);
 
-    for (int p = 0; p < 48; ++p) ASSERT_TRUE(game.play(0));
+    for (int p = 0; p < 47; ++p) ASSERT_EQ(game.play(0), playedTo(std::min(p + 1, 47)));
+    EXPECT_EQ(game.play(0), endedAt(47));
     EXPECT_TRUE(game.isOver());
     EXPECT_EQ(game.message(), Message::GameOver);
-    EXPECT_EQ(events.endings, std::vector<int>{47});
 }
 
 TEST_F(GameTest, NewGameRestoresEverythingButKeepsThePlayedCard) {
     deal(winningDeck());
-    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0));
+    for (int n = 0; n < 48; ++n) ASSERT_TRUE(game.play(0).played);
     const Card played = state().PlayedCard;
     const auto suit = state().PlayedSuit;
     const auto rank = state().PlayedRank;
@@ -218,7 +209,7 @@ TEST_F(GameTest, NewGameRestoresEverythingButKeepsThePlayedCard) {
     EXPECT_EQ(game.message(), Message::GoodLuck);
     EXPECT_EQ(cell(kKingOfClubs), TrackerCell{});
     // The first play of the new game is free again, whatever was played last.
-    EXPECT_TRUE(game.play(2));
+    EXPECT_TRUE(game.play(2).played);
 }
 
 }  // namespace

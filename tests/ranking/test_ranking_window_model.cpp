@@ -6,7 +6,6 @@
 #include "ranking/ranking_table.h"
 #include "ranking/ranking_window_model.h"
 #include "score_dir.h"
-#include "scripted_dialogs.h"
 
 namespace troven {
 namespace {
@@ -30,15 +29,16 @@ const Rows kDefaultRows = {{"XYZ", 50}, {"AAA", 0}, {"BBB", 0}, {"CCC", 0}, {"VV
 class RankingWindowTest : public testing::ScoreDirTest {
   protected:
     void openFromMenu() {
-        module.NewScore = 0;
-        model.Form_Load(dialogs);
-        model.Form_Unload(dialogs);
+        model.Form_Load(0);
+        model.Form_Unload();
     }
-    // A qualifying game end: the window opens with the result and the player gives `name`.
-    void enterResult(int score, const QString& name) {
-        dialogs.answers.push_back(name);
-        module.NewScore = score;
-        model.Form_Load(dialogs);
+    // A game's end: the window opens with the result and, if it awaits a name, the player gives
+    // `name`. Returns whether a name was awaited.
+    bool enterResult(int score, const QString& name) {
+        model.Form_Load(score);
+        const bool awaited = model.awaitsName();
+        model.answerName(name);
+        return awaited;
     }
     Rows ranking() const {
         Rows rows;
@@ -49,10 +49,7 @@ class RankingWindowTest : public testing::ScoreDirTest {
         return {model.table().scores.begin(), model.table().scores.end()};
     }
 
-    Module1 module;
-    testing::FakeMainWindow mainWindow;
-    testing::ScriptedDialogs dialogs{mainWindow};
-    RankingWindowModel model{module, mainWindow, path()};
+    RankingWindowModel model{path()};
 };
 
 // Saved as soon as the name is accepted, so that a session that ends before the window closes
@@ -67,7 +64,7 @@ TEST_F(RankingWindowTest, AnEntryShowsEveryScoreWithASignPositionAndIsSavedAtOnc
     EXPECT_TRUE(entered.startsWith("\"ME\",51\r\n\"XYZ\",50\r\n\"AAA\",0\r\n"));
     EXPECT_FALSE(entered.contains("QQQ"));
 
-    ASSERT_TRUE(model.Form_Unload(dialogs).ok());
+    ASSERT_TRUE(model.Form_Unload().ok());
     EXPECT_EQ(read(), entered);
 }
 
@@ -95,20 +92,17 @@ class EntryPositionTest : public RankingWindowTest,
 TEST_P(EntryPositionTest, ResultGoesBelowEveryScoreItDoesNotBeat) {
     const EntryCase& c = GetParam();
     write(fileOf(c.file));
-    enterResult(c.score, "ME");
+    EXPECT_EQ(enterResult(c.score, "ME"), c.position >= 0);
     Rows expected = c.file;
     if (c.position >= 0) {
         expected.insert(expected.begin() + c.position, {"ME", c.score});
         expected.pop_back();
     }
     EXPECT_EQ(ranking(), expected);
-    EXPECT_EQ(dialogs.prompts.size(), c.position >= 0 ? 1U : 0U);
     if (c.position >= 0) return;
     EXPECT_EQ(model.table().scores[0], captionWithoutSign(c.file[0].second))
         << "captions as loaded, without a sign position";
-    EXPECT_FALSE(mainWindow.enabled);
-    EXPECT_TRUE(model.Form_Unload(dialogs).ok());
-    EXPECT_TRUE(mainWindow.enabled);
+    EXPECT_TRUE(model.Form_Unload().ok());
     EXPECT_EQ(read(), fileOf(c.file)) << "written back unchanged";
 }
 
@@ -126,20 +120,23 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{"OutOfOrderEqualToTheTenth", kOutOfOrder, 5, -1}),
     [](const auto& param) { return std::string(param.param.what); });
 
-TEST_F(RankingWindowTest, NameIsAskedForUntilOneIsAcceptable) {
-    dialogs.answers = {"", "", "ABCDEFGHIJK", "全角５文字全", "é", "名前\n", "ABCDEFGHIJ"};
-    module.NewScore = 5;
-    model.Form_Load(dialogs);  // no file yet: the default table
-
-    ASSERT_EQ(dialogs.prompts.size(), 7U);
-    for (const auto& prompt : dialogs.prompts) {
-        EXPECT_EQ(prompt.prompt, "10文字（全角５文字）以内で入力してください。");
-        EXPECT_EQ(prompt.title, "おめでとう！ Top10へ名前の登録です。");
-        EXPECT_EQ(prompt.defaultText, "Player_001");
-        EXPECT_FALSE(prompt.mainWindowEnabled);
+// Nothing is saved before the name is given: a refused answer changes nothing.
+TEST_F(RankingWindowTest, TheEntryAwaitsAnAcceptableName) {
+    model.Form_Load(5);  // no file yet: the default table
+    for (const QString answer : {"", "ABCDEFGHIJK", "全角５文字全", "é", "名前\n"}) {
+        model.answerName(answer);
+        ASSERT_TRUE(model.awaitsName()) << answer.toStdString();
+        EXPECT_EQ(model.offeredName(), "Player_001");
+        EXPECT_EQ(model.Ranking()[1], (RankEntry{"", 5}));
+        EXPECT_FALSE(exists("score.dat"));
     }
+    model.answerName(u"ABCDEFGHIJ");
+    EXPECT_FALSE(model.awaitsName());
     EXPECT_EQ(model.Ranking()[1], (RankEntry{"ABCDEFGHIJ", 5}));
     EXPECT_EQ(model.table().names[1], "ABCDEFGHIJ");
+    EXPECT_TRUE(read().startsWith("\"XYZ\",50\r\n\"ABCDEFGHIJ\",5\r\n"));
+    model.answerName(u"LATE");
+    EXPECT_EQ(model.Ranking()[1].Name, "ABCDEFGHIJ") << "named once";
 }
 
 TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
@@ -162,86 +159,77 @@ TEST(NameEntry, AcceptsOneToTenBytesOfCodePage932) {
 TEST_F(RankingWindowTest, DefaultNameCountsEveryOpeningOfTheRun) {
     openFromMenu();
     openFromMenu();
-    enterResult(5, "ME");
-    ASSERT_EQ(dialogs.prompts.size(), 1U);
-    EXPECT_EQ(dialogs.prompts[0].defaultText, "Player_003");
+    model.Form_Load(5);
+    EXPECT_EQ(model.offeredName(), "Player_003");
     EXPECT_EQ(model.OpenCount(), 3);
 }
 
 TEST_F(RankingWindowTest, The256thOpeningIsNumberedZeroAndItsNameIsAccepted) {
-    for (int i = 0; i < 254; ++i) model.Form_Load(dialogs);  // from the menu: NewScore is 0
-    dialogs.acceptOffered = true;
-    module.NewScore = 40;
-    model.Form_Load(dialogs);
-    model.Form_Unload(dialogs);
-    model.Form_Load(dialogs);
-
-    ASSERT_EQ(dialogs.prompts.size(), 2U);
-    EXPECT_EQ(dialogs.prompts[0].defaultText, "Player_255");
-    EXPECT_EQ(dialogs.prompts[1].defaultText, "Player_000");
+    for (int i = 0; i < 254; ++i) model.Form_Load(0);  // from the menu
+    QStringList offered;
+    for (int opening = 0; opening < 2; ++opening) {
+        model.Form_Load(40);
+        offered << model.offeredName();
+        model.answerName(offered.back());
+        EXPECT_FALSE(model.awaitsName());
+        model.Form_Unload();
+    }
+    EXPECT_EQ(offered, (QStringList{"Player_255", "Player_000"}));
     EXPECT_EQ(model.OpenCount(), 0);
     EXPECT_EQ(model.Ranking()[1], (RankEntry{"Player_255", 40}));
     EXPECT_EQ(model.Ranking()[2], (RankEntry{"Player_000", 40}));
 }
 
-TEST_F(RankingWindowTest, ClearResetsTheCaptionsOnlyAfterYes) {
+TEST_F(RankingWindowTest, ClearShowsTheDefaultTableAndWritesItOnlyOnClosing) {
     write(kDefaultScoreFile);
     enterResult(51, "ME");
-    const DisplayedTable entered = model.table();
     const Rows rankingBefore = ranking();
 
-    model.Command1_Click(dialogs);
-    EXPECT_EQ(dialogs.questions, QStringList{"ランキングをクリアしますか？"});
-    EXPECT_EQ(model.table(), entered);
-
-    dialogs.yes = true;
     const QByteArray savedEntry = read();
-    model.Command1_Click(dialogs);
+    model.clearTable();
     EXPECT_EQ(model.table(), DisplayedTable::defaults());
     EXPECT_EQ(ranking(), rankingBefore) << "Clear leaves Ranking alone";
     EXPECT_EQ(read(), savedEntry) << "and writes nothing before closing";
 
     write("\"OLD\",9\r\n");  // whatever the file holds now, closing saves the captions
-    model.Form_Unload(dialogs);
+    model.Form_Unload();
     EXPECT_EQ(read(), kDefaultScoreFile);
     openFromMenu();
     EXPECT_EQ(ranking(), kDefaultRows);
 }
 
-TEST_F(RankingWindowTest, FailedSaveIsReportedAndTheMainWindowComesBack) {
+TEST_F(RankingWindowTest, FailedSaveIsReported) {
     const QString missing = path("gone/score.dat");
-    RankingWindowModel window(module, mainWindow, missing);
-    window.Form_Load(dialogs);
-    const SaveResult result = window.Form_Unload(dialogs);
+    RankingWindowModel window(missing);
+    window.Form_Load(0);
+    EXPECT_EQ(window.failureToTell(), "");
+    const SaveResult result = window.Form_Unload();
 
     EXPECT_EQ(result.failure, SaveResult::Failure::CannotCreate);
-    EXPECT_EQ(dialogs.warnings, QStringList{saveFailureMessage(missing, result)});
-    EXPECT_TRUE(mainWindow.enabled);
+    EXPECT_EQ(window.failureToTell(), saveFailureMessage(missing, result));
 }
 
 // The entry's save and the close's save may fail alike: the player is told once for one table in
 // one opening, and again when the table changed or at another opening.
 TEST_F(RankingWindowTest, ASaveFailureIsToldOnceForTheSameTable) {
-    RankingWindowModel window(module, mainWindow, path("gone/score.dat"));
+    RankingWindowModel window(path("gone/score.dat"));
+    const auto told = [&] { return !window.failureToTell().isEmpty(); };
     const auto open = [&](int newScore) {
-        if (newScore > 0) dialogs.answers.push_back("ME");
-        module.NewScore = newScore;
-        window.Form_Load(dialogs);
-        return dialogs.warnings.size();
+        window.Form_Load(newScore);
+        window.answerName(u"ME");
+        return told();
     };
     const auto close = [&] {
-        window.Form_Unload(dialogs);
-        return dialogs.warnings.size();
+        window.Form_Unload();
+        return told();
     };
-    EXPECT_EQ(open(5), 1) << "the entry's save";
-    EXPECT_EQ(close(), 1) << "the same failure for the same table";
-    EXPECT_EQ(open(0), 1) << "no entry, no save";
-    EXPECT_EQ(close(), 2) << "another opening";
-    EXPECT_EQ(open(5), 3);
-    dialogs.yes = true;
-    window.Command1_Click(dialogs);
-    EXPECT_EQ(close(), 4) << "the table changed";
-    EXPECT_TRUE(mainWindow.enabled);
+    EXPECT_TRUE(open(5)) << "the entry's save";
+    EXPECT_FALSE(close()) << "the same failure for the same table";
+    EXPECT_FALSE(open(0)) << "no entry, no save";
+    EXPECT_TRUE(close()) << "another opening";
+    EXPECT_TRUE(open(5));
+    window.clearTable();
+    EXPECT_TRUE(close()) << "the table changed";
 }
 
 }  // namespace

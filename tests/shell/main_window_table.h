@@ -36,7 +36,7 @@ inline QString announced(const QWidget* window) {
 // The main window in a working folder of its own, with its own lock, a known deal and, when
 // given, a score.dat. Its sound devices play through recording outputs: every command that
 // reaches an output is noted ("MMControl1 Play"; "Open" when the output is made, "Close" when it
-// goes), with where the deck stood at that moment.
+// goes), with the count the table showed at that moment.
 struct MainWindowTable {
     explicit MainWindowTable(const std::array<Card, kDeckSize>& deck,
                              const QByteArray& scoreFile = {})
@@ -53,7 +53,8 @@ struct MainWindowTable {
                 commands.append(
                     QLatin1String(sound.samples == card ? "MMControl1 " : "MMControl2 ") +
                     QLatin1String(what));
-                deckPosAtCommand.append(form ? form->game().state().DeckPos : -1);
+                countShownAtCommand.append(form ? label(QStringLiteral("Label6"))->text()
+                                                : QString());
             }));
     }
     ~MainWindowTable() {
@@ -96,7 +97,7 @@ struct MainWindowTable {
     PreviousInstance previous;
     std::unique_ptr<Form1> form;
     QStringList commands;
-    QList<int> deckPosAtCommand;
+    QStringList countShownAtCommand;
 };
 
 }  // namespace troven::testing

@@ -256,13 +256,13 @@ class TestForm1MainWindow : public QObject {
         t.form->mnuGameNew_Click();
         const Card played = t.form->game().state().Hand[0];
         t.commands.clear();
-        t.deckPosAtCommand.clear();
+        t.countShownAtCommand.clear();
 
         QTest::mouseClick(t.slot(0), Qt::LeftButton);
         QCOMPARE(t.form->game().state().DeckPos, 6);
-        // The card sound comes first, before the game has changed.
+        // The card sound comes with the play, before the table shows it.
         QCOMPARE(t.commands, (QStringList{"MMControl1 Prev", "MMControl1 Play"}));
-        QCOMPARE(t.deckPosAtCommand, (QList<int>{5, 5}));
+        QCOMPARE(t.countShownAtCommand, (QStringList{"0", "0"}));
 
         QCOMPARE(t.label(QStringLiteral("Label6"))->text(), QStringLiteral("1"));
         QCOMPARE(t.label(QStringLiteral("Label7"))->text(), QStringLiteral("Select a Card"));

@@ -81,10 +81,6 @@ void expectCaptionClearOfItsSides(QLabel* label) {
     QVERIFY2(last + 1 <= std::floor((label->width() - 1) * ratio), qPrintable(where));
 }
 
-struct NoMainWindow : MainWindowSwitch {
-    void setMainWindowEnabled(bool) override {}
-};
-
 }  // namespace
 
 class TestScaledWindows : public QObject {
@@ -116,9 +112,7 @@ class TestScaledWindows : public QObject {
         PreviousInstance previous(dir.filePath(QStringLiteral("lock")));
         ClockSeededRandom random;
         Form1 main(previous, random);
-        Module1 module;
-        NoMainWindow noMainWindow;
-        RankingWindowModel model(module, noMainWindow, dir.filePath(QStringLiteral("score.dat")));
+        RankingWindowModel model(dir.filePath(QStringLiteral("score.dat")));
         Form2 ranking(model);
         main.show();
         ranking.show();
