@@ -18,8 +18,7 @@ need_tools Xvfb xdotool metacity wmctrl xwininfo xprop
 # busy machine, is run for its memory checks, with the bounds ten times as long
 # (TROVEN_TIME_SCALE=10): it must still end, and bring the main window.
 scale=${TROVEN_TIME_SCALE:-1}
-# A sanitized build's program ends with status 0 only without leaks of its own.
-export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+own_leaks_only
 work=$(mktemp -d)
 pids=()
 cleanup() {

@@ -14,7 +14,7 @@ game=$(realpath "$1") canceller=$(realpath "$2")
 need_tools Xvfb xsm iceauth xdotool xwininfo xprop xwd stdbuf
 # shellcheck source=tests/support/xvfb.sh
 . "$here/../support/xvfb.sh"
-export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp:print_suppressions=0"
+own_leaks_only
 # xsm's output is made line by line through stdbuf, whose library xsm then hands on to the game it
 # restarts: a sanitized game is not to refuse it for coming before the sanitizer's runtime.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
