@@ -1,7 +1,10 @@
 #include "accessibility/quiet_contents.h"
 
 #include <QAccessible>
+#include <QDialog>
 #include <QWidget>
+
+#include "accessibility/news_filter.h"
 
 namespace troven {
 
@@ -28,12 +31,9 @@ void passOnUnlessQuiet(QAccessibleEvent* event) {
     if (isInsideQuietWindow(event->object()) && !isAnnouncement(event)) return;
     if (handlerBefore) {
         handlerBefore(event);
-        return;
+    } else {
+        passToScreenReader(event);
     }
-    // Qt hands an event to the screen reader's bridge only while no handler is installed.
-    QAccessible::installUpdateHandler(nullptr);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(passOnUnlessQuiet);
 }
 
 }  // namespace
@@ -48,6 +48,15 @@ QuietContents::~QuietContents() {
     QAccessible::installUpdateHandler(handlerBefore);
     quietWindow = nullptr;
     handlerBefore = nullptr;
+}
+
+int execWithQuietContents(QDialog& box) {
+    box.setWindowModality(Qt::ApplicationModal);
+    {
+        const QuietContents quiet(&box);
+        box.show();
+    }
+    return box.exec();
 }
 
 }  // namespace troven

@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QWidget;
 
 namespace troven {
@@ -17,5 +18,9 @@ class QuietContents {
     QuietContents(const QuietContents&) = delete;
     QuietContents& operator=(const QuietContents&) = delete;
 };
+
+// Runs a modal box as QDialog::exec() does, with its controls appearing quietly (about a dozen
+// events): a screen reader reads the box when the window system activates it.
+int execWithQuietContents(QDialog& box);
 
 }  // namespace troven

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "accessibility/news_filter.h"
 #include "game/random_source.h"
 #include "looks/fonts.h"
 #include "platform/previous_instance.h"
@@ -34,6 +35,7 @@ int runProgram(int argc, char** argv) {
     // went before the main window came.
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::installSubstitutes();
+    installNewsFilter();
     installJapaneseQtTranslations(app);
 
     PreviousInstance previousInstance;

@@ -83,10 +83,15 @@ void Form2::Form_Load(std::int32_t newScore) {
 }
 
 void Form2::Command1_Click() {
-    if (QMessageBox::question(this, programName(), kClearQuestion.toString(),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-        return;
+    QMessageBox question(this);
+    {
+        const QuietContents quiet(&question);  // a screen reader reads the question as it opens
+        question.setIcon(QMessageBox::Question);
+        question.setWindowTitle(programName());
+        question.setText(kClearQuestion.toString());
+        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     }
+    if (execWithQuietContents(question) != QMessageBox::Yes) return;
     const DisplayedTable before = model_.table();
     model_.clearTable();
     mirror();
@@ -132,7 +137,8 @@ QString Form2::askName(const QString& offered) {
         box.setTextValue(offered);
     }
     new KeysFromNowOn(&box);
-    const QString answer = box.exec() == QDialog::Accepted ? box.textValue() : QString();
+    const QString answer =
+        execWithQuietContents(box) == QDialog::Accepted ? box.textValue() : QString();
     // Closed by the program's ending, the prompt leaves the name it offered.
     return answer.isEmpty() && programEnding() ? offered : answer;
 }
