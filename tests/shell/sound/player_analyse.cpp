@@ -119,8 +119,12 @@ int main(int argc, char** argv) {
     if (!whole) {
         // The recording of PipeWire's sink loses stretches of time on a busy machine, and with
         // them where each sound stands: each run of clicks must have had a sound, no click two.
-        if (card.size() < clickRuns.size() || card.size() > clicks.size())
+        if (card.size() < clickRuns.size() || card.size() > clicks.size()) {
             problem("card sounds not heard as clicked", 0);
+            for (const Play* p : card)
+                std::printf("card sound at %.3f s, %.1f ms heard\n", ms(p->start) / 1000,
+                            ms(p->heard));
+        }
         std::printf("%s\n", ok ? "all found as expected" : "FAILED");
         return ok ? 0 : 1;
     }

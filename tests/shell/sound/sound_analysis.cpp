@@ -88,7 +88,9 @@ std::size_t matchedLength(const Signal& capture, const KnownSound& sound, std::s
 // The next place from `from` on where the sound's head is heard. Among the places close to the
 // first good one, the one that matches the longest stretch of the sound wins, then the one that
 // matches its first 100 ms best: in a held note the head matches again one period later, the
-// note's change only at the true start.
+// note's change only at the true start. A place whose first millisecond is not the sound's is
+// no start: where a server let a play run dry for a cycle, the rest of it lines up with the
+// sound's head everywhere but at its beginning, and is not a play of its own.
 std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& sound,
                                      std::size_t from) {
     const std::size_t head = std::min(kHead, sound.samples.size());
@@ -101,10 +103,16 @@ std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& so
         }
         if (correlation(&capture[k], sound.samples.data(), head) < kFindLevel) continue;
         const std::size_t span = std::min(kRefine, sound.samples.size());
-        std::size_t best = k;
+        std::optional<std::size_t> best;
         std::size_t bestHeard = 0;
         double bestLevel = -1;
-        for (std::size_t j = k; j <= std::min(last, k + head); ++j) {
+        // A play that ran dry early is found by its head heard later; its start lies before.
+        for (std::size_t j = std::max(from, k - std::min(k, 2 * head));
+             j <= std::min(last, k + head); ++j) {
+            if (correlation(&capture[j], sound.samples.data(), std::min(kFine, head)) <
+                kMatchLevel) {
+                continue;
+            }
             const std::size_t heard =
                 matchedLength(capture, sound, j, 0, kChunk, sound.samples.size());
             const std::size_t n = std::min(span, capture.size() - j);
@@ -115,7 +123,7 @@ std::optional<std::size_t> findStart(const Signal& capture, const KnownSound& so
                 best = j;
             }
         }
-        return best;
+        if (best) return best;
     }
     return std::nullopt;
 }

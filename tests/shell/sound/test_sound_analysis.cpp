@@ -98,6 +98,10 @@ void TestSoundAnalysis::catchesWhatIsNotAWholePlay_data() {
     for (std::size_t i = 0; i < again.size(); ++i) mixed[i] += again[i];
     QTest::newRow("the first play still heard under the second")
         << mixed << "card.wav:short" << 0.0;
+    // A server that let the stream run dry for a cycle just after it began: one play, not two.
+    QTest::newRow("a cycle of silence 8 ms in")
+        << join({silence(0.1), first(card, 0.008), silence(0.021), from(card, 0.008)})
+        << "card.wav:short" << 0.0;
     QTest::newRow("30 ms lost on the way")
         << join({silence(0.1), first(card, 0.2), silence(0.03), from(card, 0.23)})
         << "card.wav:short" << 0.0;
