@@ -91,13 +91,21 @@ void Form2::Command1_Click() {
         question.setText(kClearQuestion.toString());
         question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     }
-    if (execWithQuietContents(question) != QMessageBox::Yes) return;
+    // Cleared as the box goes, before this window has the focus back: a screen reader reads the
+    // cleared table first, then where the focus is, and the box's going cannot cut it short.
+    connect(&question, &QDialog::finished, this, [this](int answer) {
+        if (answer == QMessageBox::Yes) clearTable();
+    });
+    execWithQuietContents(question);
+}
+
+void Form2::clearTable() {
     const DisplayedTable before = model_.table();
     model_.clearTable();
-    mirror();
     if (model_.table() != before) {
         announcer_->announce(accessible::rankingAnnouncement(model_.table(), kNotEntered));
     }
+    mirror();
 }
 
 void Form2::showEvent(QShowEvent* event) {

@@ -41,6 +41,7 @@ class Form2 : public QWidget {
   private:
     void Form_Unload();
     void mirror();
+    void clearTable();
     QString askName(const QString& offered);
     void tellFailedSave();
 

@@ -276,6 +276,7 @@ hear_after(pressed, r"ランキングをクリアしますか？", "the Clear qu
 orca.hear(r"^はい\(Y\) push button\.$")
 pressed = press("Return")
 hear_after(pressed, r"^ランキング 1位 XYZ 50、2位 AAA 0、.*、10位 QQQ 0\.?$", "the table cleared")
+orca.hear(r"^クリア push button\.$")  # the focus back where it was, told after the table
 
 # The ranking closed; a second copy of the program is refused aloud.
 press("alt+F4")
