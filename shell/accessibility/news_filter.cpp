@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QPointer>
+#include <QWidget>
 
 namespace troven {
 
@@ -23,6 +24,10 @@ bool isNoNews(QAccessibleEvent* event) {
             return again;
         }
         case QAccessible::ObjectHide: {
+            // A window going is told by its deactivation; it is no longer visible when its own
+            // hiding and its controls' are told.
+            const auto* widget = qobject_cast<const QWidget*>(event->object());
+            if (widget && !widget->window()->isVisible()) return true;
             const QAccessibleInterface* hidden = event->accessibleInterface();
             return hidden && hidden->role() == QAccessible::Notification;
         }
