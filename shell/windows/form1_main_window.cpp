@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -169,6 +170,9 @@ void Form1::setEnabledQuietly(bool enabled) {
         const QuietContents quiet(this);
         setEnabled(enabled);
     }
+    // Nor does the window manager give it the focus: when the name prompt closes, before the
+    // ranking window maps, it would, and a screen reader would hear the window come and go.
+    if (QWindow* w = windowHandle()) w->setFlag(Qt::WindowDoesNotAcceptFocus, !enabled);
     // Disabling took the focus away; back to the first stop of the table.
     if (enabled && !focusWidget()) focusNextPrevChild(true);
 }

@@ -115,6 +115,7 @@ class TestForm2RankingWindow : public QObject {
         Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QVERIFY(!s.form->isEnabled());
+        QVERIFY(s.form->windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus);
         QCOMPARE(caption(f, QStringLiteral("Label1(0)")), QStringLiteral("XYZ"));
         QCOMPARE(caption(f, QStringLiteral("Label2(0)")), QStringLiteral("50"));
         QCOMPARE(caption(f, QStringLiteral("Label1(9)")), QStringLiteral("QQQ"));
@@ -128,6 +129,7 @@ class TestForm2RankingWindow : public QObject {
 
         QVERIFY(f->close());
         QVERIFY(s.form->isEnabled());
+        QVERIFY(!(s.form->windowHandle()->flags() & Qt::WindowDoesNotAcceptFocus));
         QCOMPARE(testing::readFile(QStringLiteral("score.dat")), testing::kDefaultScoreFile);
     }
 
