@@ -2,8 +2,10 @@
 # Key to speech with the real Orca: the blind player of the end-to-end test
 # (tests/shell/blind_player.py) plays GAMES whole games in a row, each in a fresh copy of the
 # program with the default ranking, in one Orca session (tests/support/orca.sh), and notes for each
-# reply the time from just before it runs xdotool for the key to the moment Orca writes the phrase
-# to speech. Prints, per kind of reply, the count, the median and the worst, in milliseconds.
+# reply the time from just before it runs xdotool for the key to the moment the speech server
+# receives the phrase. Prints, per kind of reply, the count, the median and the worst, in
+# milliseconds. Orca runs as players run it, without its debug file, which costs it time for every
+# event; with TROVEN_ORCA_LOG=FILE it writes one there, and the times are those of its own lines.
 #   Usage: bench/orca_replies.sh BUILD_DIR [GAMES]    (GAMES: 5 unless given)
 set -euo pipefail
 build=$(cd "${1:?usage: orca_replies.sh BUILD_DIR [GAMES]}" && pwd)
@@ -14,7 +16,11 @@ game=$build/games/troven
 
 # shellcheck source=tests/support/orca.sh
 . "$here/../tests/support/orca.sh"
-start_orca_session
+if [ -n "${TROVEN_ORCA_LOG:-}" ]; then
+    start_orca_session
+else
+    start_orca_session "$here/speech_tap.py"
+fi
 times=$orca_work/times.tsv
 for round in $(seq "$games"); do
     fresh_ranking "$orca_work/game"

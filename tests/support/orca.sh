@@ -7,7 +7,8 @@
 # Orca has said "Screen reader on.", and exits 77 when a tool is missing. Everything it starts,
 # and every process id the caller adds to orca_pids, is ended by its id when the script exits,
 # however it ends; on a failure Orca's last phrases and orca_work/game.log are printed first.
-# TROVEN_ORCA_LOG=FILE keeps Orca's debug file there.
+# TROVEN_ORCA_LOG=FILE keeps Orca's debug file there. start_orca_session TAP runs Orca without
+# its debug file, its speech taken by TAP (bench/speech_tap.py) into orca.log in the same lines.
 
 # shellcheck source=tests/support/checks.sh
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
@@ -37,7 +38,7 @@ orca_cleanup() {
 }
 
 start_orca_session() {
-    local tool orca_pid
+    local orca_pid
     need_tools Xvfb xdotool dbus-daemon metacity orca speech-dispatcher script
     [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "needs at-spi2-core"; exit 77; }
     # Orca refuses to start beside another Orca of the same user, even one that has ended but is
@@ -83,10 +84,19 @@ EOF
     orca_pids+=($!)
     speech-dispatcher --run-single --timeout 0 >"$orca_work/speechd.log" 2>&1 &
     orca_pids+=($!)
-    # Orca writes its debug file line by line only to a terminal: script gives it one, and
-    # copies every line to orca.log at once.
-    script --quiet --flush --command "exec orca --debug-file=/dev/tty" "$orca_work/orca.log" \
-        </dev/null >/dev/null 2>&1 &
+    if [ -n "${1:-}" ]; then
+        # Orca as players run it, without its debug file: the tap writes what it speaks.
+        /usr/bin/python3 "$1" "$orca_work/tap.sock" \
+            "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" "$orca_work/orca.log" &
+        orca_pids+=($!)
+        for _ in $(seq 100); do [ -S "$orca_work/tap.sock" ] && break; sleep 0.05; done
+        SPEECHD_ADDRESS=unix_socket:$orca_work/tap.sock orca </dev/null >/dev/null 2>&1 &
+    else
+        # Orca writes its debug file line by line only to a terminal: script gives it one, and
+        # copies every line to orca.log at once.
+        script --quiet --flush --command "exec orca --debug-file=/dev/tty" "$orca_work/orca.log" \
+            </dev/null >/dev/null 2>&1 &
+    fi
     orca_pids+=($!)
     # Up to a minute: Orca takes 2 s on a quiet machine, over 20 s with every core busy.
     for _ in $(seq 600); do
