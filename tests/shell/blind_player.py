@@ -109,11 +109,15 @@ game, game_pid = arguments.game, arguments.game_pid
 latencies = []  # (seconds, what)
 
 
-def press(*keys):
+def press(*keys, button=False):
+    """The time the keys took effect: a push button acts when its key is let go, not pressed
+    (and xdotool holds a key 15 ms)."""
     orca.settle()
     orca.skip()
+    if button:
+        subprocess.run(["xdotool", "keydown", *keys], check=True)
     pressed_at = time.time()
-    subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
+    subprocess.run(["xdotool", "keyup" if button else "key", "--delay", "30", *keys], check=True)
     return pressed_at
 
 
@@ -271,8 +275,8 @@ if (read[place - 1].group(2), int(read[place - 1].group(3))) != (NAME, count):
 orca.hear(r"^クリア push button\.$")
 
 # Clear: the question, its Yes button, and the default table read out.
-pressed = press("space")
-hear_after(pressed, r"ランキングをクリアしますか？", "the Clear question")
+pressed = press("space", button=True)
+hear_after(pressed, r"ランキングをクリアしますか？", "the Clear question (from the release)")
 orca.hear(r"^はい\(Y\) push button\.$")
 pressed = press("Return")
 hear_after(pressed, r"^ランキング 1位 XYZ 50、2位 AAA 0、.*、10位 QQQ 0\.?$", "the table cleared")
