@@ -16,11 +16,8 @@ game=$build/games/troven
 
 # shellcheck source=tests/support/orca.sh
 . "$here/../tests/support/orca.sh"
-if [ -n "${TROVEN_ORCA_LOG:-}" ]; then
-    start_orca_session
-else
-    start_orca_session "$here/speech_tap.py"
-fi
+[ -n "${TROVEN_ORCA_LOG:-}" ] || orca_tap=$here/speech_tap.py
+start_orca_session
 times=$orca_work/times.tsv
 for round in $(seq "$games"); do
     fresh_ranking "$orca_work/game"

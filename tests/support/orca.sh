@@ -7,8 +7,9 @@
 # Orca has said "Screen reader on.", and exits 77 when a tool is missing. Everything it starts,
 # and every process id the caller adds to orca_pids, is ended by its id when the script exits,
 # however it ends; on a failure Orca's last phrases and orca_work/game.log are printed first.
-# TROVEN_ORCA_LOG=FILE keeps Orca's debug file there. start_orca_session TAP runs Orca without
-# its debug file, its speech taken by TAP (bench/speech_tap.py) into orca.log in the same lines.
+# TROVEN_ORCA_LOG=FILE keeps Orca's debug file there. With orca_tap set to a tap
+# (bench/speech_tap.py), Orca runs without its debug file, and the tap writes its speech to orca.log
+# in the same lines.
 
 # shellcheck source=tests/support/checks.sh
 . "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
@@ -84,9 +85,9 @@ EOF
     orca_pids+=($!)
     speech-dispatcher --run-single --timeout 0 >"$orca_work/speechd.log" 2>&1 &
     orca_pids+=($!)
-    if [ -n "${1:-}" ]; then
+    if [ -n "${orca_tap:-}" ]; then
         # Orca as players run it, without its debug file: the tap writes what it speaks.
-        /usr/bin/python3 "$1" "$orca_work/tap.sock" \
+        /usr/bin/python3 "$orca_tap" "$orca_work/tap.sock" \
             "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" "$orca_work/orca.log" &
         orca_pids+=($!)
         for _ in $(seq 100); do [ -S "$orca_work/tap.sock" ] && break; sleep 0.05; done
