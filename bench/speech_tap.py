@@ -33,8 +33,8 @@ async def relay_to_server(orca, speech):
         content = line.decode("utf-8", "replace").rstrip("\r\n")
         if text is not None:
             if content == ".":
-                # Orca echoes a key as its name followed by a blank.
-                said(" ".join(text), echo=" ".join(text).endswith(" "))
+                phrase = " ".join(text)
+                said(phrase, echo=phrase.endswith(" "))  # a key's echo: its name and a blank
                 text = None
             else:
                 text.append(spoken(content[1:] if content.startswith("..") else content))
