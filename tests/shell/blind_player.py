@@ -111,7 +111,7 @@ latencies = []  # (seconds, what)
 
 def press(*keys, button=False):
     """The time the keys took effect: a push button acts when its key is let go, not pressed
-    (and xdotool holds a key 15 ms)."""
+    (and xdotool lets go 15 ms or more after the press)."""
     orca.settle()
     orca.skip()
     if button:
