@@ -8,6 +8,7 @@
 #include <QShowEvent>
 
 #include "accessibility/announcer.h"
+#include "accessibility/line_edit_accessible.h"
 #include "accessibility/quiet_contents.h"
 #include "accessibility/ranking_announcement.h"
 #include "art/colours.h"
@@ -137,6 +138,7 @@ void Form2::mirror() {
 
 // A modal box placed by the window system; the empty text when cancelled.
 QString Form2::askName(const QString& offered) {
+    installLineEditAccessible();
     QInputDialog box;
     {
         const QuietContents quiet(&box);  // a screen reader reads the prompt as it opens

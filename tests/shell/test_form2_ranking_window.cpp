@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -158,10 +159,18 @@ class TestForm2RankingWindow : public QObject {
         QStringList offered;
         QStringList waAtPrompt;
         QString tableAtPrompt;
+        QString readAsOneRun;  // what Orca reads as the line: the text over its attributes' run
         testing::whenModal([&](QWidget* dialog) {
             auto* box = qobject_cast<QInputDialog*>(dialog);
             QVERIFY(box);
             offered << box->textValue();
+            QAccessibleTextInterface* field =
+                QAccessible::queryAccessibleInterface(box->findChild<QLineEdit*>())
+                    ->textInterface();
+            int from = -1;
+            int to = -1;
+            field->attributes(field->characterCount() - 1, &from, &to);
+            readAsOneRun = field->text(from, to);
             waAtPrompt = s.waCommands();
             tableAtPrompt = s.label(QStringLiteral("Label6"))->text() + QLatin1Char(' ') +
                             s.label(QStringLiteral("Label7"))->text();
@@ -179,6 +188,7 @@ class TestForm2RankingWindow : public QObject {
         QCOMPARE(tableAtPrompt,
                  QStringLiteral("1 ＧＡＭＥ　ＯＶＥＲ・・・"));  // the game's end shown
         QCOMPARE(offered, QStringList{"Player_001"});
+        QCOMPARE(readAsOneRun, QStringLiteral("Player_001"));
         Form2* f = testing::shownWindow<Form2>();
         QVERIFY(f);
         QCOMPARE(caption(f, QStringLiteral("Label1(1)")), QStringLiteral("ミナミ"));
