@@ -31,6 +31,7 @@ async def relay_to_server(orca, speech):
     while line := await orca.readline():
         speech.write(line)
         content = line.decode("utf-8", "replace").rstrip("\r\n")
+        command, _, argument = content.partition(" ")
         if text is not None:
             if content == ".":
                 phrase = " ".join(text)
@@ -40,8 +41,8 @@ async def relay_to_server(orca, speech):
                 text.append(spoken(content[1:] if content.startswith("..") else content))
         elif content.upper() == "SPEAK":
             text = []
-        elif content.partition(" ")[0].upper() in ("CHAR", "KEY"):
-            said(content.partition(" ")[2] + " ", echo=True)
+        elif command.upper() in ("CHAR", "KEY"):
+            said(argument + " ", echo=True)
     speech.close()
 
 
